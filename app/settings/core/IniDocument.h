@@ -1,0 +1,43 @@
+#pragma once
+// An INI file held as its lines, so that a change touches one line and the
+// rest of the file (comments, blank lines, order, encoding, line ends) stays
+// byte for byte. Section and key names match without regard to case.
+#include "TextCodec.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace corvel {
+
+class IniDocument {
+public:
+    // Reads the file; a missing or unreadable file gives an empty document.
+    static IniDocument load(const QString &path);
+    static IniDocument fromBytes(const QByteArray &bytes);
+
+    // The raw text after "key=", untrimmed; found says whether the key exists.
+    QString value(const QString &section, const QString &key, bool *found = nullptr) const;
+    void setValue(const QString &section, const QString &key, const QString &value);
+    bool removeKey(const QString &section, const QString &key);
+    QStringList sections() const;
+    QStringList keys(const QString &section) const;
+
+    QByteArray toBytes() const;
+    // Replaces the file atomically; false (and the old file intact) on failure.
+    bool save(const QString &path, QString *error = nullptr) const;
+
+private:
+    struct Line {
+        QString text; // without its line end
+        QString end;  // "\r\n", "\n", "\r" or "" for the last line
+    };
+    int findSection(const QString &section) const;
+    int findKey(int sectionLine, const QString &key) const;
+    QString newLineEnd() const;
+
+    QVector<Line> m_lines;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+};
+
+} // namespace corvel

@@ -1,0 +1,119 @@
+#pragma once
+// The main window: menus and toolbar (declared as data), the tab strip with
+// one CorvelEdit per document, the progress bar, the status bar and the three
+// timers. Commands of every subsystem are attached by object name through
+// SetHandler, so each subsystem keeps its own handlers in its own folder.
+#include "corvel/ICorvelEdit.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QTabBar;
+class QTimer;
+class QToolBar;
+class QStackedWidget;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // ---- documents -------------------------------------------------------
+    // The editor of the selected tab, or nullptr.
+    ICorvelEdit *CurrentEditor() const;
+    // Creates a document (lowest free number, at most 253), selects it and
+    // returns its editor; nullptr when refused or failed (message shown).
+    ICorvelEdit *CreateDocument();
+    // Shows the editor named "HTML_" + nnn as the current document.
+    void ShowDocument(const QString &name);
+    void EnableDocumentMenus(bool enabled);
+    void RefreshSaveState();
+    // Every open document, in tab order.
+    QList<ICorvelEdit *> Documents() const;
+    // The three-digit number "001".."253" of a document ("" when unknown).
+    QString DocumentKey(ICorvelEdit *editor) const;
+    ICorvelEdit *DocumentByKey(const QString &nnn) const;
+    // Tab caption of a document ("Doc n" or the file name).
+    QString TabCaption(ICorvelEdit *editor) const;
+    void SetTabCaption(ICorvelEdit *editor, const QString &caption);
+    // Selects the document's tab (runs Tabs_Click).
+    void SelectDocument(ICorvelEdit *editor);
+    // Removes the tab and destroys the editor (the close command's last step).
+    void RemoveDocument(ICorvelEdit *editor);
+    // "Corvel 5.1.0" plus " - [" + CompactPath(Arquivo) + "]" when it has a file.
+    void RefreshCaption();
+    QTabBar *Tabs() const;
+
+    // ---- status and busy mode ---------------------------------------------
+    void ShowStatusMessage(const QString &text);
+    void SetBusyMode(bool on);
+    bool IsBusy() const;
+    // Status panels 1..8.
+    QString StatusPanelText(int panel) const;
+    void SetStatusPanelText(int panel, const QString &text);
+
+    // ---- commands -----------------------------------------------------------
+    // Menu item or submenu action by object name ("mnuArquivoAbrir",
+    // "mnuHeader(1)"), or nullptr.
+    QAction *Action(const QString &objectName) const;
+    QMenu *Menu(const QString &objectName) const;
+    // Attaches the command of a menu item (and of the toolbar buttons that run
+    // it) and enables the item. Items without a handler stay disabled.
+    void SetHandler(const QString &objectName, std::function<void()> handler);
+    // Runs a menu item's command as a click would; false when it has none or
+    // is disabled.
+    bool Trigger(const QString &objectName);
+    // Key preview: filters see every key press aimed at the main window or a
+    // document before the editor does; returning true consumes the key.
+    void AddKeyFilter(std::function<bool(QKeyEvent *)> filter);
+
+    // Comando(name, helpId): opens the command dialog for an element. The
+    // command-dialog subsystem installs the implementation.
+    void Comando(const QString &name, int helpId);
+    void SetComandoHandler(std::function<void(const QString &, int)> handler);
+    bool HasComando() const;
+
+    // ---- open command -------------------------------------------------------
+    // Read by the open command: -1 with a pending path opens that file.
+    int OpenSource = 0;
+    QString PendingPath;
+
+    // ---- load/unload steps owned by other subsystems ------------------------
+    struct Hooks {
+        std::function<void()> restoreDocuments; // load step 4
+        std::function<void()> orphanCopies;     // load step 8
+        std::function<void()> autoSaveTick;     // tmrAutoSave
+        std::function<void()> unloadDocuments;  // shutdown step 1
+        std::function<void()> afterLoad;        // menu set-up owned elsewhere
+    };
+    Hooks &hooks();
+
+    // The load (Form_Load): caption, toolbar, restore, command-line file,
+    // first document, show, orphans, auto-save timer.
+    void Form_Load(const QString &commandLine);
+    // The hand-over from a second instance.
+    void Form_LinkExecute(const QString &text);
+
+    QTimer *tmrAnima() const;
+    QTimer *tmrUpdatePos() const;
+    QTimer *tmrAutoSave() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Private;
+    Private *d;
+};
+
+// The main window of the running program (nullptr before it exists).
+frmMain *MainWindow();

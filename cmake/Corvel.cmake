@@ -1,0 +1,42 @@
+# Helpers shared by every folder: a folder's sources are globbed, so adding a
+# file never means editing a CMakeLists.txt.
+
+# corvel_library(NAME STATIC|SHARED|MODULE|OBJECT CORE|WIDGETS [LIBS ...])
+# CORE libraries link Qt6::Core only: a widget include there fails to build.
+function(corvel_library name type kind)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB cpps CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT cpps)
+    # Nothing compiled here yet: headers only.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE Qt6::Core ${ARGN})
+    return()
+  endif()
+  add_library(${name} ${type} ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  if(kind STREQUAL "CORE")
+    target_link_libraries(${name} PUBLIC Qt6::Core ${ARGN})
+  else()
+    target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets ${ARGN})
+  endif()
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+endfunction()
+
+# corvel_tests(LIBS ...): one QtTest executable per tst_*.cpp of the folder,
+# registered with ctest and run offscreen.
+function(corvel_tests)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  file(GLOB helpers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(src ${tests})
+    get_filename_component(tname ${src} NAME_WE)
+    add_executable(${tname} ${src} ${helpers})
+    target_include_directories(${tname} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/common)
+    target_link_libraries(${tname} PRIVATE Qt6::Test ${ARGN})
+    set_target_properties(${tname} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
+    add_test(NAME ${tname} COMMAND ${tname})
+    set_tests_properties(${tname} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORVEL_BIN_DIR=${CORVEL_BIN_DIR};CORVEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVEL_CORPUS_DIR=${CMAKE_SOURCE_DIR}/../shared/corpus"
+      TIMEOUT 300)
+  endforeach()
+endfunction()

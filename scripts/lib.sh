@@ -1,0 +1,40 @@
+# Shared by scripts/run and scripts/test: install what is missing, then build.
+# Sourced, not run.
+
+CORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+CORVEL_BUILD="$CORVEL_ROOT/build"
+
+# Debian 12 packages the build, the tests and the program need.
+CORVEL_PACKAGES=(
+  cmake ninja-build g++ ccache
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
+  libqt6svg6 fonts-liberation
+  xvfb xauth
+)
+
+corvel_install_packages() {
+  local missing=()
+  local p
+  for p in "${CORVEL_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Instalando pacotes: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+corvel_build() {
+  local gen=()
+  if [ ! -f "$CORVEL_BUILD/CMakeCache.txt" ]; then
+    gen=(-G Ninja -DCMAKE_BUILD_TYPE=Release)
+  fi
+  cmake -S "$CORVEL_ROOT" -B "$CORVEL_BUILD" "${gen[@]}" >/dev/null
+  cmake --build "$CORVEL_BUILD" --parallel "$(nproc)"
+}

@@ -1,0 +1,108 @@
+#include "IniDocument.h"
+#include "IniFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+class TestIniFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const QString &name) { return dir.filePath(name); }
+    void put(const QString &file, const QByteArray &bytes) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray get(const QString &file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void readsTrimmedAndCaseInsensitive() {
+        const QString f = path("a.ini");
+        put(f, "; comment\r\n[Sec]\r\nKey =   some value  \r\n[Other]\r\nkey=x\r\n");
+        QCOMPARE(ReadIniValue("sec", "KEY", f), QString("some value"));
+        QCOMPARE(ReadIniValue("OTHER", "Key", f), QString("x"));
+        QCOMPARE(ReadIniValue("Sec", "missing", f), QString());
+        QCOMPARE(ReadIniValue("Nope", "Key", f), QString());
+        QCOMPARE(ReadIniValue("Sec", "Key", path("none.ini")), QString());
+    }
+
+    void readCutsAt2047() {
+        const QString f = path("long.ini");
+        put(f, "[S]\nk=" + QByteArray(3000, 'x') + "\n");
+        QCOMPARE(ReadIniValue("S", "k", f).size(), 2047);
+    }
+
+    void writeKeepsRestByteForByte() {
+        const QString f = path("keep.ini");
+        const QByteArray before =
+            "; top comment\r\n\r\n[A]\r\nx=1\r\n; inner\r\ny=2\r\n\r\n[B]\r\nz=3";
+        put(f, before);
+        QVERIFY(WriteIniValue("a", "X", "changed", f));
+        QCOMPARE(get(f),
+                 QByteArray("; top comment\r\n\r\n[A]\r\nx=changed\r\n; inner\r\ny=2\r\n\r\n"
+                            "[B]\r\nz=3"));
+        // A missing key goes at the end of its section, before the blank line.
+        QVERIFY(WriteIniValue("A", "new", "v", f));
+        QCOMPARE(get(f), QByteArray("; top comment\r\n\r\n[A]\r\nx=changed\r\n; inner\r\ny=2\r\n"
+                                    "new=v\r\n\r\n[B]\r\nz=3"));
+        // A missing section goes at the end of the file.
+        QVERIFY(WriteIniValue("C", "k", "w", f));
+        QVERIFY(get(f).endsWith("[B]\r\nz=3\r\n[C]\r\nk=w\r\n"));
+        QCOMPARE(ListIniSections(f), QString("A,B,C"));
+    }
+
+    void writeCreatesFileAndLf() {
+        const QString f = path("new.ini");
+        QVERIFY(WriteIniValue("S", "k", "v", f));
+        QCOMPARE(get(f), QByteArray("[S]\nk=v\n"));
+        QCOMPARE(ListIniSections(path("none.ini")), QString());
+    }
+
+    void windows1252KeepsEncoding() {
+        const QString f = path("w.ini");
+        put(f, "[S]\nname=a\xe7\xe3o\nother=\x80\n"); // "ação", "€" in Windows-1252
+        QCOMPARE(ReadIniValue("S", "name", f), QString::fromUtf8("ação"));
+        QCOMPARE(ReadIniValue("S", "other", f), QString::fromUtf8("€"));
+        QVERIFY(WriteIniValue("S", "k", QString::fromUtf8("é"), f));
+        QCOMPARE(get(f), QByteArray("[S]\nname=a\xe7\xe3o\nother=\x80\nk=\xe9\n"));
+    }
+
+    void utf8BomKept() {
+        const QString f = path("u.ini");
+        put(f, "\xEF\xBB\xBF[S]\nk=ação\n");
+        QVERIFY(WriteIniValue("S", "j", "1", f));
+        QCOMPARE(get(f), QByteArray("\xEF\xBB\xBF[S]\nk=ação\nj=1\n"));
+    }
+
+    void unwritableFolderLeavesFileIntact() {
+        if (geteuid() == 0) QSKIP("root writes anywhere");
+        const QString sub = path("ro");
+        QDir().mkpath(sub);
+        const QString f = sub + "/x.ini";
+        put(f, "[S]\nk=old\n");
+        QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!WriteIniValue("S", "k", "new", f));
+        QCOMPARE(get(f), QByteArray("[S]\nk=old\n"));
+        QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void writeIntoMissingFolderFails() {
+        QVERIFY(!WriteIniValue("S", "k", "v", path("no/such/dir/x.ini")));
+    }
+
+    void duplicateSectionsFirstWins() {
+        const QString f = path("dup.ini");
+        put(f, "[S]\nk=1\n[S]\nk=2\n");
+        QCOMPARE(ReadIniValue("S", "k", f), QString("1"));
+        QCOMPARE(ListIniSections(f), QString("S,S"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFiles)
+#include "tst_inifiles.moc"

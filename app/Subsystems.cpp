@@ -1,8 +1,10 @@
 #include "Subsystems.h"
 
+#include "FindCommands.h"
 #include "frmMain.h"
 
 // Each subsystem attaches its own menu commands, keys and load steps.
 void RegisterSubsystems(frmMain &m) {
     (void)m;
+    RegisterFindCommands(m);
 }

@@ -92,7 +92,8 @@ const PageInfo &Page(int cp) {
     info->known = dec.isValid();
     if (info->known && !IsMultiByte(cp)) {
         QByteArray high(128, '\0');
-        for (int i = 0; i < 128; ++i) high[i] = char(0x80 + i);
+        for (int i = 0; i < 128; ++i)
+            high[i] = char(0x80 + i);
         const QString all = dec(high);
         for (int i = 0; i < 128; ++i) {
             if (all.size() == 128) {
@@ -172,8 +173,8 @@ void ByteDecoder::setCodepage(int codepage, std::u16string *out) {
     if (!page.known) return; // unknown pages read as Windows-1252
     if (IsMultiByte(codepage)) {
         table_ = nullptr;
-        multi_ = QStringDecoder(ConverterName(codepage).constData(),
-                                QStringConverter::Flag::Stateless);
+        multi_ =
+            QStringDecoder(ConverterName(codepage).constData(), QStringConverter::Flag::Stateless);
     } else {
         table_ = page.high.data();
     }

@@ -1,0 +1,42 @@
+#pragma once
+// The text arithmetic of tag insertion: tag case, quote styles and where the
+// caret or the selection lands after an opening and a closing text were
+// written around (or in place of) the selection. Positions count CR LF as two
+// characters, as the editor does.
+#include <QString>
+
+namespace corvel {
+
+// The user's settings that shape every insertion (section "Configuracao").
+struct TagOptions {
+    bool wrapSelection = true; // "IntSelecao" is "1"
+    bool keepSelection = true; // "MantemSel" is "1"
+    bool lowerCase = false;    // "Maiusculo" is "0"
+    QString quoteStyle;        // "Aspas": "1" doubled, "2" apostrophe, "3" backslash
+};
+TagOptions ReadTagOptions();
+
+// Rewrites every double quote by the quote style ("1" "" , "2" ', "3" \");
+// any other style leaves the text as it is.
+QString ApplyQuoteStyle(const QString &text, const QString &style);
+
+// What the insertion does to the document.
+struct TagInsertRequest {
+    QString openText;
+    QString closeText;
+    int caretBack = 0;
+    bool separateLines = false;
+    bool innerLine = false;
+    QString wrapped;  // the selected text going between the tags ("" for none)
+    int selStart = 0; // SelInicio before writing
+    int column = 1;   // Coluna before writing, from 1
+    bool keepSelection = true;
+};
+struct TagInsertResult {
+    QString text;     // replaces the selection
+    int selStart = 0; // selection afterwards
+    int selLength = 0;
+};
+TagInsertResult PlanTagInsert(const TagInsertRequest &r);
+
+} // namespace corvel

@@ -331,7 +331,8 @@ private slots:
         const QList<Row> rows = Rows(kExpectedTree);
         QCOMPARE(rows.size(), 237);
         QHash<QString, QString> labels;
-        for (const Row &r : Rows(kExpectedLabels)) labels.insert(r.name, r.caption);
+        for (const Row &r : Rows(kExpectedLabels))
+            labels.insert(r.name, r.caption);
         QHash<QString, QStringList> children; // parent -> names in order
         for (const Row &r : rows) {
             QAction *a = m.Action(r.name);
@@ -344,7 +345,8 @@ private slots:
             }
             QString caption = r.caption;
             if (labels.contains(r.name)) caption += QLatin1Char('\t') + labels.value(r.name);
-            if (!r.caption.isEmpty() || !r.name.contains(QLatin1Char('('))) QCOMPARE(a->text(), caption);
+            if (!r.caption.isEmpty() || !r.name.contains(QLatin1Char('(')))
+                QCOMPARE(a->text(), caption);
             QCOMPARE(a->shortcut(), Key(r.shortcut));
         }
         // Nesting and order, separators included, and nothing more.
@@ -352,19 +354,23 @@ private slots:
             QStringList actual;
             const QList<QAction *> acts =
                 it.key().isEmpty() ? m.menuBar()->actions() : m.Menu(it.key())->actions();
-            for (QAction *a : acts) actual << a->objectName();
+            for (QAction *a : acts)
+                actual << a->objectName();
             QCOMPARE(actual, it.value());
         }
         QCOMPARE(m.Menu(QStringLiteral("mnuArquivo"))->title(), QStringLiteral("&Arquivo"));
-        QCOMPARE(m.Menu(QStringLiteral("mnuFerramentasOpcoes"))->title(), QStringLiteral("&Opções"));
+        QCOMPARE(m.Menu(QStringLiteral("mnuFerramentasOpcoes"))->title(),
+                 QStringLiteral("&Opções"));
         QVERIFY(m.Action(QStringLiteral("mnoOpcoesCorFundo")));
         QVERIFY(!m.Action(QStringLiteral("mnuLinguagem(1)")));
     }
 
     void runtimeListsStartHiddenAndLabelsAreNotShortcuts() {
         frmMain m;
-        for (int i = 1; i <= 15; ++i) QVERIFY(!m.Action(QStringLiteral("mnuHistorico(%1)").arg(i))->isVisible());
-        for (int i = 1; i <= 10; ++i) QVERIFY(!m.Action(QStringLiteral("mnuPastaPadrao(%1)").arg(i))->isVisible());
+        for (int i = 1; i <= 15; ++i)
+            QVERIFY(!m.Action(QStringLiteral("mnuHistorico(%1)").arg(i))->isVisible());
+        for (int i = 1; i <= 10; ++i)
+            QVERIFY(!m.Action(QStringLiteral("mnuPastaPadrao(%1)").arg(i))->isVisible());
         QVERIFY(m.Action(QStringLiteral("mnuPastaPadrao(0)"))->isVisible());
         // Ctrl+C is the editor's key: the item shows it, it does not take it.
         QVERIFY(m.Action(QStringLiteral("mnuCopiarFormatado"))->shortcut().isEmpty());
@@ -390,11 +396,16 @@ private slots:
     void quoteButtonFollowsSetting_data() {
         QTest::addColumn<QString>("aspas");
         QTest::addColumn<QString>("key");
-        QTest::newRow("0") << "0" << "Aspas Duplas";
-        QTest::newRow("1") << "1" << "Aspas ASP";
-        QTest::newRow("2") << "2" << "Aspas Simples";
-        QTest::newRow("3") << "3" << "Aspas PHP";
-        QTest::newRow("other") << "x" << "Aspas Duplas";
+        QTest::newRow("0") << "0"
+                           << "Aspas Duplas";
+        QTest::newRow("1") << "1"
+                           << "Aspas ASP";
+        QTest::newRow("2") << "2"
+                           << "Aspas Simples";
+        QTest::newRow("3") << "3"
+                           << "Aspas PHP";
+        QTest::newRow("other") << "x"
+                               << "Aspas Duplas";
     }
     void quoteButtonFollowsSetting() {
         QFETCH(QString, aspas);
@@ -448,8 +459,9 @@ private slots:
         m.SetHandler(QStringLiteral("mnuFormatarNegrito"), [&] { ++runs; });
         m.SetHandler(QStringLiteral("mnuArquivoFechar"), [&] { ++runs; });
         m.EnableDocumentMenus(false);
-        for (const char *n : {"mnuEditar", "mnuInserir", "mnuFormatar", "mnuFerramentas", "mnuArquivoFechar",
-                              "mnuArquivoSalvarComo", "mnuArquivoPreview", "mnuArquivoImprimir"})
+        for (const char *n :
+             {"mnuEditar", "mnuInserir", "mnuFormatar", "mnuFerramentas", "mnuArquivoFechar",
+              "mnuArquivoSalvarComo", "mnuArquivoPreview", "mnuArquivoImprimir"})
             QVERIFY2(!m.Action(QString::fromLatin1(n))->isEnabled(), n);
         QVERIFY(m.Action(QStringLiteral("mnuArquivo"))->isEnabled());
         QVERIFY(m.Action(QStringLiteral("mnuAjuda"))->isEnabled());
@@ -489,7 +501,8 @@ private slots:
         QCOMPARE(m.windowTitle(), QStringLiteral("Corvel ") + corvel::VersionText());
         QCOMPARE(m.windowTitle(), QStringLiteral("Corvel 5.1.0"));
         const QStringList start = {"INS", "CAPS", "NUM", "", "", "1 : 1", "PRJ", "Corvel iniciado"};
-        for (int i : {1, 2, 3, 6, 7, 8}) QCOMPARE(m.StatusPanelText(i), start.at(i - 1));
+        for (int i : {1, 2, 3, 6, 7, 8})
+            QCOMPARE(m.StatusPanelText(i), start.at(i - 1));
         QVERIFY(!m.StatusPanelText(4).isEmpty()); // today's date
         QCOMPARE(m.tmrAnima()->interval(), 3000);
         QVERIFY(m.tmrAnima()->isActive());

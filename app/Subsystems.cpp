@@ -1,5 +1,6 @@
 #include "Subsystems.h"
 
+#include "CommandDialog.h"
 #include "FindCommands.h"
 #include "TextTools.h"
 #include "frmMain.h"
@@ -9,4 +10,5 @@ void RegisterSubsystems(frmMain &m) {
     (void)m;
     RegisterFindCommands(m);
     RegisterTextTools(m);
+    RegisterCommandDialog(m);
 }

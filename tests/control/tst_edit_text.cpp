@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTextDocument>
+#include <QUrl>
 
 using namespace edittest;
 
@@ -286,7 +287,8 @@ private slots:
         QCOMPARE(ed->Travar(), true);
         ed->setSelInicio(1);
         Key(*ed, Qt::Key_X, Qt::NoModifier, "x");
-        Key(*ed, Qt::Key_Tab, Qt::NoModifier, "\t");
+        QVERIFY(Key(*ed, Qt::Key_Tab, Qt::NoModifier, "\t"));
+        QVERIFY(Key(*ed, Qt::Key_Backtab, Qt::ShiftModifier));
         QCOMPARE(ed->Texto(), QString("ab"));
         // Members still write.
         ed->setSelTexto("Z");
@@ -309,6 +311,32 @@ private slots:
         ed->surface()->paste();
         QCOMPARE(ed->Texto(), QString("aX\r\nYb"));
         QCOMPARE(ed->surface()->document()->toHtml().contains("<img"), false);
+    }
+
+    void caretLineFollowsMembersToo() {
+        auto ed = NewEditor();
+        ed->setQuebrarLinha(true);
+        ed->setTexto("abc\r\ndef\r\nghi");
+        ed->setSelInicio(7);
+        QCOMPARE(ed->Linha(), QString("2"));
+        QCOMPARE(ed->Coluna(), QString("3"));
+        QVERIFY(ed->Procurar("gh"));
+        QCOMPARE(ed->Linha(), QString("3"));
+        QCOMPARE(ed->Coluna(), QString("1"));
+        ed->setTexto("x");
+        QCOMPARE(ed->Linha(), QString("1"));
+    }
+
+    void filesDroppedAreLeftToTheHost() {
+        auto ed = NewEditor();
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile("/tmp/a.html")});
+        files.setText("/tmp/a.html");
+        QMimeData text;
+        text.setText("plain");
+        EditSurface *surface = ed->surface();
+        QVERIFY(!surface->canInsertFromMimeData(&files));
+        QVERIFY(surface->canInsertFromMimeData(&text));
     }
 
     void visibleAndFocus() {
@@ -335,6 +363,28 @@ private slots:
         QCOMPARE(ed->PodeDesfazer(), true);
         ed->Desfazer();
         QCOMPARE(ed->Texto(), QString("abc"));
+        // Whole-text puts and replace-all inside a group, as the text tools do.
+        ed->IniciarEdicao();
+        ed->setTexto("one\ntwo");
+        ed->TerminarEdicao();
+        QCOMPARE(ed->Texto(), QString("one\r\ntwo"));
+        ed->setSelInicio(5);
+        QCOMPARE(ed->SelTexto(), QString());
+        QCOMPARE(ed->Linha(), QString("2"));
+        ed->setSelInicio(0);
+        ed->IniciarEdicao();
+        ed->SubstituirTodos("o", "0");
+        QCOMPARE(ed->Texto(), QString("0ne\r\ntw0"));
+        ed->TerminarEdicao();
+        ed->Desfazer();
+        QCOMPARE(ed->Texto(), QString("one\r\ntwo"));
+        // Formatting chosen with nothing selected applies to what is typed
+        // or put next.
+        ed->setSelInicio(3);
+        ed->setSelCorTexto(0x0000FF);
+        ed->setSelTexto("RED");
+        Select(*ed, 4, 2);
+        QCOMPARE(ed->SelCorTexto(), 0x0000FF);
         ed->setSobrescrever(true);
         QCOMPARE(ed->Sobrescrever(), true);
         ed->setRedesenhar(false);

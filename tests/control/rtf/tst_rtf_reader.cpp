@@ -196,6 +196,12 @@ private slots:
         // swallowing what follows.
         const QString cut = ReadOk("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\f0 \\'82}x").text;
         QVERIFY(cut.endsWith(QLatin1Char('x')));
+        // A lone lead byte after the last paragraph mark still shows, and the
+        // formatted run before it ends with the text.
+        const Document lone = ReadOk("{\\rtf1\\ansicpg932 {\\b a\\par}\\'87}");
+        QCOMPARE(lone.text, QStringLiteral("a\n\uFFFD"));
+        QCOMPARE(lone.ranges.size(), 1);
+        QCOMPARE(lone.ranges[0].length, 2);
         // Hex escapes with bad digits are dropped, the text after them kept.
         QCOMPARE(ReadOk("{\\rtf1 a\\'zzb\\'4}").text, QStringLiteral("azzb4"));
     }
@@ -322,6 +328,25 @@ private slots:
             QCOMPARE(ReadOk(skip).text, QStringLiteral("w"));
         }
         QVERIFY2(timer.elapsed() < 2000, "nesting must cost linear time");
+    }
+
+    void longFaceNamesCostLinearTime() {
+        // 20,000 runs in 3,000 formats, all in a face with a 200,000-character
+        // name: neither reading nor writing may hash the name per run.
+        QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(200000, 'A') + ";}}";
+        for (int i = 1; i <= 20000; ++i)
+            rtf += "\\f0\\fs" + QByteArray::number(i % 3000 + 1) + " x";
+        rtf += "}";
+        QElapsedTimer timer;
+        timer.start();
+        const Document doc = ReadOk(rtf);
+        const QByteArray written = Write(doc);
+        QCOMPARE(ReadOk(written).text, doc.text);
+        QVERIFY2(timer.elapsed() < 3000, "per-run cost must not grow with the face name");
+        QCOMPARE(doc.text.size(), 20000);
+        QCOMPARE(doc.formats.size(), 3000);
+        QCOMPARE(FormatAt(doc, 19999).pointSize, 1000.5);
+        QCOMPARE(written.count("\\fnil"), 1); // the table holds the face once
     }
 
     void everyPrefixAndRandomDamage() {

@@ -1,8 +1,12 @@
 #include "Subsystems.h"
 
+#include "FindCommands.h"
+#include "TextTools.h"
 #include "frmMain.h"
 
 // Each subsystem attaches its own menu commands, keys and load steps.
 void RegisterSubsystems(frmMain &m) {
     (void)m;
+    RegisterFindCommands(m);
+    RegisterTextTools(m);
 }

@@ -1,0 +1,56 @@
+#include "FindCommands.h"
+
+#include "Dialogs.h"
+#include "GoToLine.h"
+#include "SearchHistory.h"
+#include "frmMain.h"
+#include "frmProcurar.h"
+
+namespace corvel {
+
+void OpenFindDialog(ICorvelEdit *editor, QWidget *parent) {
+    frmProcurar dlg(editor, parent);
+    if (dlg.Form_Load()) dlg.exec();
+}
+
+void FindNext(ICorvelEdit *ed) {
+    const QString text = LastSearchText();
+    if (text.isEmpty()) {
+        FindBeep();
+        return;
+    }
+    if (!ed) return;
+    if (ed->Procurar(text, false, false)) return;
+    ed->setSelInicio(0);
+    ed->setSelTamanho(0);
+    if (!ed->Procurar(text, false, false)) FindBeep();
+}
+
+bool GoToLine(ICorvelEdit *ed, QWidget *parent) {
+    if (!ed) return false;
+    QString answer;
+    if (!Dialogs().input(parent, GoToLinePrompt(ed->ContarLinhas()),
+                         QStringLiteral("Ir para Linha"), QString(), &answer))
+        return false;
+    int line = 0;
+    if (!GoToLineTarget(answer, &line)) return false;
+    ed->IrParaLinha(line);
+    ed->Foco();
+    return true;
+}
+
+} // namespace corvel
+
+void RegisterFindCommands(frmMain &m) {
+    frmMain *w = &m;
+    m.SetHandler(QStringLiteral("mnuEditarProcurar"), [w] {
+        corvel::OpenFindDialog(w->CurrentEditor(), w);
+        w->ShowStatusMessage(QStringLiteral("Procurar e Substituir"));
+    });
+    m.SetHandler(QStringLiteral("mnuEditarProcurarProx"),
+                 [w] { corvel::FindNext(w->CurrentEditor()); });
+    m.SetHandler(QStringLiteral("mnuFerramentasIrPara"), [w] {
+        if (corvel::GoToLine(w->CurrentEditor(), w))
+            w->ShowStatusMessage(QStringLiteral("Ir para Linha"));
+    });
+}

@@ -1,0 +1,96 @@
+#include "Dialogs.h"
+#include "InfoFormats.h"
+#include "Settings.h"
+#include "TextTools.h"
+#include "frmMain.h"
+
+#include <QFileInfo>
+
+namespace corvel::texttools {
+
+namespace {
+
+void Counters(frmMain &m) {
+    ICorvelEdit *ed = m.CurrentEditor();
+    if (!ed) return;
+    const QString text = QStringLiteral("Este documento possui:\n\n- ") +
+                         QString::number(ed->Tamanho()) + QStringLiteral(" byte(s)\n- ") +
+                         QString::number(ed->ContarLinhas()) + QStringLiteral(" linha(s)\n");
+    Message(&m, text, QStringLiteral("Contadores"), MsgIcon::Information);
+    m.ShowStatusMessage(QStringLiteral("Contadores"));
+}
+
+QString DateTimeText(int index) {
+    const QLocale locale = InsertLocale();
+    const QDateTime now = CurrentDateTime();
+    if (index == 10) return LongDateText(now.date(), locale);
+    return FormatDatePattern(index, now, DateSeparator(locale), TimeSeparator(locale));
+}
+
+// Runs insert when there is a document and writes what it gives.
+void InsertFor(frmMain &m, const std::function<QString(ICorvelEdit *)> &text) {
+    ICorvelEdit *ed = m.CurrentEditor();
+    if (!ed) return;
+    InsertAtCaret(m, text(ed));
+}
+
+QString DiskSize(ICorvelEdit *ed) {
+    const QString path = ed->Arquivo();
+    if (path.isEmpty()) return QString();
+    const QFileInfo fi(path);
+    if (!fi.isFile()) return QString();
+    return FormatSize(fi.size());
+}
+
+} // namespace
+
+void RegisterInfoCommands(frmMain &m) {
+    m.SetHandler(QStringLiteral("mnuFerramentasCont"), [&m] { Counters(m); });
+    m.SetHandler(QStringLiteral("mnuEditarDesfazer"), [&m] {
+        ICorvelEdit *ed = m.CurrentEditor();
+        if (!ed) return;
+        ed->Desfazer();
+        m.ShowStatusMessage(QStringLiteral("Desfazer"));
+    });
+    m.SetHandler(QStringLiteral("mnuEditarSelecionarTudo"), [&m] {
+        ICorvelEdit *ed = m.CurrentEditor();
+        if (!ed) return;
+        ed->setSelInicio(0);
+        ed->setSelTamanho(int(ed->Texto().size()));
+        m.ShowStatusMessage(QStringLiteral("Selecionar Tudo"));
+    });
+
+    if (!CanInsertAtCaret()) return; // the inserts need tag insertion
+    for (int i = 1; i <= 10; ++i) {
+        m.SetHandler(QStringLiteral("mnuInfoDataHoraItem(%1)").arg(i), [&m, i] {
+            if (!m.CurrentEditor()) return;
+            InsertAtCaret(m, DateTimeText(i));
+            m.ShowStatusMessage(QStringLiteral("Data/Hora Corrente"));
+        });
+    }
+    m.SetHandler(QStringLiteral("mnuUsuarioNome"), [&m] {
+        InsertFor(m, [](ICorvelEdit *) {
+            return ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("Usuario"));
+        });
+    });
+    m.SetHandler(QStringLiteral("mnuUsuarioEmail"), [&m] {
+        InsertFor(m, [](ICorvelEdit *) {
+            return ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("Email"));
+        });
+    });
+    m.SetHandler(QStringLiteral("mnuDocumentoNome"), [&m] {
+        InsertFor(m, [](ICorvelEdit *ed) { return QFileInfo(ed->Arquivo()).fileName(); });
+    });
+    m.SetHandler(QStringLiteral("mnuDocumentoCaminho"),
+                 [&m] { InsertFor(m, [](ICorvelEdit *ed) { return ed->Arquivo(); }); });
+    m.SetHandler(QStringLiteral("mnuTamanhoDisco"), [&m] {
+        ICorvelEdit *ed = m.CurrentEditor();
+        if (!ed) return;
+        const QString size = DiskSize(ed);
+        if (!size.isEmpty()) InsertAtCaret(m, size);
+    });
+    m.SetHandler(QStringLiteral("mnuTamanhoEdicao"),
+                 [&m] { InsertFor(m, [](ICorvelEdit *ed) { return FormatSize(ed->Tamanho()); }); });
+}
+
+} // namespace corvel::texttools

@@ -1,0 +1,32 @@
+#include "TextTools.h"
+#include "frmMain.h"
+
+#if __has_include("InsertTag.h")
+#include "InsertTag.h"
+#define CORVEL_HAS_INSERT_TAG 1
+#endif
+
+namespace corvel::texttools {
+
+bool CanInsertAtCaret() {
+#ifdef CORVEL_HAS_INSERT_TAG
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool InsertAtCaret(frmMain &m, const QString &text) {
+    (void)m;
+#ifdef CORVEL_HAS_INSERT_TAG
+    QString open = text;
+    QString close;
+    InsertTag(open, close, 0, false, false, true, false);
+    return true;
+#else
+    (void)text;
+    return false;
+#endif
+}
+
+} // namespace corvel::texttools

@@ -90,12 +90,13 @@ void TestColouriser::colourRuns_data() {
                                   << QString("11") + "2222222" + "333333" + "1" + "0" + "1111";
     QTest::newRow("digits") << "<td width=100>" << QString("111") + "2222222" + "333" + "1";
     QTest::newRow("bare word") << "<td align=left>" << QString(15, '1');
-    QTest::newRow("braces") << "a{b}c\\d" << QString(7, '0');
+    // Text before the first tag keeps the editor's default colour.
+    QTest::newRow("braces") << "a{b}c\\d" << QString(7, 'd');
     // Outside tags: attribute colours, then the tag colour up to the next tag.
     QTest::newRow("outside tags") << "Sum: total = 5 items<b>y"
-                                  << QString("0000") + "222222222" + "3" + "111111" + "111" + "0";
+                                  << QString("dddd") + "222222222" + "3" + "111111" + "111" + "0";
     QTest::newRow("comment with tags") << "a<!-- <b>x</b> -->b"
-                                       << "0" + QString(17, 'c') + "0";
+                                       << "d" + QString(17, 'c') + "0";
     QTest::newRow("unterminated comment") << "<!-- <b>x" << QString(8, '1') + "0";
     QTest::newRow("script blocks") << "<% a %>x<?php ?>" << QString(7, 's') + "0" + QString(8, 's');
     // Where a script block and a comment overlap, the script colour wins.

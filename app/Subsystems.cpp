@@ -1,6 +1,8 @@
 #include "Subsystems.h"
 
+#include "Colouriser.h"
 #include "FindCommands.h"
+#include "TagCommands.h"
 #include "TextTools.h"
 #include "frmMain.h"
 
@@ -9,4 +11,7 @@ void RegisterSubsystems(frmMain &m) {
     (void)m;
     RegisterFindCommands(m);
     RegisterTextTools(m);
+    RegisterColouriser(m);
+    // After the command dialog: its menu items need Comando.
+    RegisterTagCommands(m);
 }

@@ -24,16 +24,18 @@ void InsertTag(frmMain &m, QString &openText, QString &closeText, int caretBack,
     r.caretBack = caretBack;
     r.separateLines = separateLines;
     r.innerLine = innerLine;
+    // Coluna follows the caret only when refreshed (the position timer does
+    // it every 120 ms): refresh it, so a caret moved just before counts.
+    ed->UpdatePos();
     r.column = qMax(1, ed->Coluna().toInt());
     r.selStart = ed->SelInicio();
     r.keepSelection = o.keepSelection;
 
     const TagInsertResult plan = PlanTagInsert(r);
-    ed->IniciarEdicao();
+    // One replacement of the selection: one undoable edit.
     ed->setSelTexto(plan.text);
     ed->setSelInicio(plan.selStart);
     ed->setSelTamanho(plan.selLength);
-    ed->TerminarEdicao();
     if (m.isEnabled()) ed->Foco();
 }
 

@@ -43,6 +43,7 @@ void TestInsertTag::initTestCase() {
 }
 
 void TestInsertTag::init() {
+    RemoveAllSettings();
     ApplyDefaultSettings(true);
     dialogs = new ScriptedDialogs;
     m = new frmMain;
@@ -135,11 +136,12 @@ void TestInsertTag::callerSeesRewrittenTexts() {
 void TestInsertTag::tableAtColumnFive() {
     ed->setTexto("    ");
     ed->setSelInicio(4);
-    QCOMPARE(ed->Coluna(), QString("5"));
     QVERIFY(m->Trigger("mnuTabelaDefinicao"));
     QCOMPARE(ed->Texto(), QString("    <TABLE>\r\n    \r\n    </TABLE>"));
     // Back 5 + 9 from the end: the end of the inner line.
     QCOMPARE(ed->SelInicio(), int(ed->Texto().size()) - 14);
+    ed->UpdatePos();
+    QCOMPARE(ed->Linha(), QString("2"));
     QCOMPARE(ed->Coluna(), QString("5"));
     QCOMPARE(m->StatusPanelText(8), QString("Definição de Tabela"));
 }

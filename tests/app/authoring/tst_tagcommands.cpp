@@ -51,6 +51,7 @@ void TestTagCommands::initTestCase() {
 }
 
 void TestTagCommands::init() {
+    RemoveAllSettings();
     ApplyDefaultSettings(true);
     corvel::ResetKeyState();
     comandos.clear();

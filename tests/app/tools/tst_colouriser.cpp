@@ -47,8 +47,12 @@ private:
                           text);
     }
     bool Busy(std::function<void()> run) {
+        // Window events run several times during the command; a zero timer
+        // looks at each of those moments.
         bool seen = false;
-        QTimer::singleShot(0, m, [&] { seen = seen || m->IsBusy(); });
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] { seen = seen || m->IsBusy(); });
+        probe.start(0);
         run();
         return seen;
     }
@@ -66,6 +70,7 @@ void TestColouriser::initTestCase() {
 }
 
 void TestColouriser::init() {
+    RemoveAllSettings();
     ApplyDefaultSettings(true);
     corvel::ResetKeyState();
     dialogs = new ScriptedDialogs;

@@ -40,6 +40,7 @@ void TestFontStandard::initTestCase() {
 }
 
 void TestFontStandard::init() {
+    RemoveAllSettings();
     ApplyDefaultSettings(true);
     corvel::ResetKeyState();
     dialogs = new ScriptedDialogs;
@@ -83,8 +84,11 @@ void TestFontStandard::busyModeBoundary() {
     for (int size : {102400, 102401}) {
         ed->setTexto(QString(size, 'a'));
         bool seen = false;
-        QTimer::singleShot(0, m, [&] { seen = m->IsBusy(); });
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] { seen = seen || m->IsBusy(); });
+        probe.start(0);
         m->Trigger("mnuFerramentasPadronizar");
+        probe.stop();
         QCOMPARE(seen, size > 102400);
         QVERIFY(!m->IsBusy());
     }

@@ -1,6 +1,7 @@
 #include "Subsystems.h"
 
 #include "Colouriser.h"
+#include "CommandDialog.h"
 #include "FindCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
@@ -11,6 +12,7 @@ void RegisterSubsystems(frmMain &m) {
     (void)m;
     RegisterFindCommands(m);
     RegisterTextTools(m);
+    RegisterCommandDialog(m);
     RegisterColouriser(m);
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);

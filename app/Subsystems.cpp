@@ -1,7 +1,9 @@
 #include "Subsystems.h"
 
+#include "Colouriser.h"
 #include "CommandDialog.h"
 #include "FindCommands.h"
+#include "TagCommands.h"
 #include "TextTools.h"
 #include "frmMain.h"
 
@@ -11,4 +13,7 @@ void RegisterSubsystems(frmMain &m) {
     RegisterFindCommands(m);
     RegisterTextTools(m);
     RegisterCommandDialog(m);
+    RegisterColouriser(m);
+    // After the command dialog: its menu items need Comando.
+    RegisterTagCommands(m);
 }

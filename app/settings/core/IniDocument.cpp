@@ -176,7 +176,9 @@ bool IniDocument::save(const QString &path, QString *error) const {
         return false;
     }
     const QByteArray bytes = toBytes();
-    if (f.write(bytes) != bytes.size()) {
+    // A short write (full disk) can go unreported until the flush: check the
+    // size that reached the file before it replaces the old one.
+    if (f.write(bytes) != bytes.size() || !f.flush() || f.size() != bytes.size()) {
         if (error) *error = f.errorString();
         f.cancelWriting();
         return false;

@@ -174,7 +174,8 @@ void TestTextTools::moneyCommand() {
     f.setText(QStringLiteral("total 12,50"), 6, 5);
     f.dialogs->inputs.enqueue(QStringLiteral("12,50"));
     f.run(QStringLiteral("mnuExtensoMoeda"));
-    QCOMPARE(f.dialogs->prompts, QStringList{QStringLiteral("Entre com o valor monetário (formato 99,99)")});
+    QCOMPARE(f.dialogs->prompts,
+             QStringList{QStringLiteral("Entre com o valor monetário (formato 99,99)")});
     QCOMPARE(f.ed->Texto(), QStringLiteral("total 12,50 (doze reais e cinqüenta centavos)"));
     QCOMPARE(f.status(), QStringLiteral("Extenso (Moeda)"));
 
@@ -369,13 +370,11 @@ void TestTextTools::noDocumentDoesNothing() {
     f.main->RemoveDocument(f.ed);
     f.ed = nullptr;
     QVERIFY(!f.main->CurrentEditor());
-    const QStringList menus{QStringLiteral("mnuFiltrarDuploEspaco"),
-                            QStringLiteral("mnuFiltrarQuebrasLinha"),
-                            QStringLiteral("mnuExtensoMoeda"),
-                            QStringLiteral("mnuFerramentasCont"),
-                            QStringLiteral("mnuCorFonteQual"),
-                            QStringLiteral("mnuCarEsp(1)"),
-                            QStringLiteral("mnuColarPlano")};
+    const QStringList menus{
+        QStringLiteral("mnuFiltrarDuploEspaco"), QStringLiteral("mnuFiltrarQuebrasLinha"),
+        QStringLiteral("mnuExtensoMoeda"),       QStringLiteral("mnuFerramentasCont"),
+        QStringLiteral("mnuCorFonteQual"),       QStringLiteral("mnuCarEsp(1)"),
+        QStringLiteral("mnuColarPlano")};
     for (const QString &menu : menus)
         f.main->Trigger(menu);
     QVERIFY(f.dialogs->messages.isEmpty());

@@ -193,6 +193,7 @@ void ByteDecoder::flushSlow(std::u16string *out) {
     // replacement character instead of swallowing bytes of the next burst.
     const QString s = multi_(pending_);
     out->append(reinterpret_cast<const char16_t *>(s.utf16()), size_t(s.size()));
+    if (s.isEmpty()) out->push_back(0xFFFD); // a lone lead byte is not dropped silently
     pending_.clear();
 }
 

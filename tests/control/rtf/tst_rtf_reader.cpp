@@ -196,6 +196,12 @@ private slots:
         // swallowing what follows.
         const QString cut = ReadOk("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\f0 \\'82}x").text;
         QVERIFY(cut.endsWith(QLatin1Char('x')));
+        // A lone lead byte after the last paragraph mark still shows, and the
+        // formatted run before it ends with the text.
+        const Document lone = ReadOk("{\\rtf1\\ansicpg932 {\\b a\\par}\\'87}");
+        QCOMPARE(lone.text, QStringLiteral("a\n\uFFFD"));
+        QCOMPARE(lone.ranges.size(), 1);
+        QCOMPARE(lone.ranges[0].length, 2);
         // Hex escapes with bad digits are dropped, the text after them kept.
         QCOMPARE(ReadOk("{\\rtf1 a\\'zzb\\'4}").text, QStringLiteral("azzb4"));
     }

@@ -1,6 +1,9 @@
 #include "Subsystems.h"
 
+#include "Colouriser.h"
+#include "CommandDialog.h"
 #include "FindCommands.h"
+#include "TagCommands.h"
 #include "TextTools.h"
 #include "frmMain.h"
 
@@ -9,4 +12,8 @@ void RegisterSubsystems(frmMain &m) {
     (void)m;
     RegisterFindCommands(m);
     RegisterTextTools(m);
+    RegisterCommandDialog(m);
+    RegisterColouriser(m);
+    // After the command dialog: its menu items need Comando.
+    RegisterTagCommands(m);
 }

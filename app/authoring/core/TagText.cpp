@@ -55,6 +55,12 @@ TagInsertResult PlanTagInsert(const TagInsertRequest &r) {
             res.text = r.openText + crlf + pad + r.closeText;
         const int end = r.selStart + int(res.text.size());
         res.selStart = qMax(0, end - (r.column + r.caretBack));
+        // A caret counted back into the middle of a CR LF goes before the CR:
+        // the end of the inner line.
+        const int i = res.selStart - r.selStart;
+        if (i > 0 && i < res.text.size() && res.text[i] == QLatin1Char('\n') &&
+            res.text[i - 1] == QLatin1Char('\r'))
+            --res.selStart;
         return res;
     }
     res.text = r.openText + crlf + pad + r.wrapped + crlf + pad + r.closeText;

@@ -99,6 +99,14 @@ void TestInsertTagCore::separateLines() {
     // Near the start of the document the caret never goes before it.
     const TagInsertResult z = PlanTagInsert(Req("{", "}", 50, true, true, "", 0, 1));
     QCOMPARE(z.selStart, 0);
+    // Counted back into the middle of a line break, the caret goes to the end
+    // of the inner line instead ("{" CR LF CR LF "}" back 1 + 1).
+    const TagInsertResult b = PlanTagInsert(Req("{", "}", 1, true, true, "", 10, 1));
+    QCOMPARE(b.text, QString("{\r\n\r\n}"));
+    QCOMPARE(b.selStart, 13);
+    const TagInsertResult asp = PlanTagInsert(Req("<%", "%>", 2, true, true, "", 0, 3));
+    QCOMPARE(asp.text, QString("<%\r\n  \r\n  %>"));
+    QCOMPARE(asp.selStart, 6);
 }
 
 void TestInsertTagCore::quoteStyles_data() {

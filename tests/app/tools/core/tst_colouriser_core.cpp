@@ -2,8 +2,10 @@
 // RTF template and the four passes, comment and script ranges.
 #include "ColorizerRtf.h"
 #include "RegexReplace.h"
+#include "RtfDocument.h"
 #include "Settings.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,6 +27,10 @@ private slots:
     void spaceAfterTagKept();
     void nonAsciiEscaped();
     void ranges();
+    void readBack_data();
+    void readBack();
+    void corpusReadBack_data();
+    void corpusReadBack();
 
 private:
     QTemporaryDir dir;
@@ -196,6 +202,73 @@ void TestColouriserCore::ranges() {
     // The shortest block wins: "<!---->" needs one character between markers.
     QCOMPARE(CommentRanges("<!---->").size(), 0);
     QCOMPARE(CommentRanges("<!-- -->-->").first().second, 8);
+}
+
+// The whole RTF as the editor receives it, read back: text (line breaks left
+// out) and colour of each character ('0' to '3' by colour table index, 'd'
+// default).
+static QString ReadBack(const QString &text, QString *plain) {
+    const RtfTemplate t = BuildRtfTemplate("Courier New", 22,
+                                           {RtfColorEntry(1), RtfColorEntry(2), RtfColorEntry(3),
+                                            RtfColorEntry(4), RtfColorEntry(0)});
+    rtf::Document doc;
+    if (!rtf::Read((t.head + ColorizeBody(text, 22) + t.closing + t.tail).toLatin1(), &doc))
+        return "<not rtf>";
+    QString colours(doc.text.size(), 'd');
+    for (const auto &r : doc.ranges)
+        for (int i = r.start; i < r.start + r.length; ++i) {
+            const int c = doc.formats[r.format].color;
+            colours[i] = c >= 1 && c <= 4 ? QChar('0' + c - 1) : QChar('d');
+        }
+    plain->clear();
+    QString out;
+    for (int i = 0; i < doc.text.size(); ++i) {
+        if (doc.text[i] == '\n') continue;
+        *plain += doc.text[i];
+        out += colours[i];
+    }
+    return out;
+}
+
+void TestColouriserCore::readBack_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("colours");
+    QTest::newRow("quoted value") << "<p align='left'>x</p>"
+                                  << QString("11") + "2222222" + "333333" + "1" + "0" + "1111";
+    QTest::newRow("digits") << "<td width=100>" << QString("111") + "2222222" + "333" + "1";
+    QTest::newRow("bare word") << "<td align=left>" << QString(15, '1');
+    // Text before the first tag has the default colour (no colour switch yet).
+    QTest::newRow("braces") << "a{b}c\\d" << QString(7, 'd');
+    QTest::newRow("after a tag") << "<b>x = 5</b>" << QString("111") + "00000" + "1111";
+    QTest::newRow("space after a tag") << "<b> x = 5" << QString("111") + "22222" + "3";
+    QTest::newRow("lines") << "a\r\n<b>\r\nc" << "d1110";
+    QTest::newRow("non-ascii") << QString::fromUtf8("é<b title=\"ã😀\">")
+                               << QString("d") + "11" + "2222222" + "33333" + "1";
+}
+
+void TestColouriserCore::readBack() {
+    QFETCH(QString, text);
+    QString plain;
+    const QString colours = ReadBack(text, &plain);
+    QCOMPARE(plain, QString(text).remove("\r\n"));
+    QTEST(colours, "colours");
+}
+
+void TestColouriserCore::corpusReadBack_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("100k") << "real_100k.crlf.html";
+    QTest::newRow("500k") << "real_500k.crlf.html";
+}
+
+void TestColouriserCore::corpusReadBack() {
+    QFETCH(QString, file);
+    QFile f(qEnvironmentVariable("CORVEL_CORPUS_DIR") + "/" + file);
+    if (!f.open(QIODevice::ReadOnly)) QSKIP("corpus not found");
+    const QString text = QString::fromUtf8(f.readAll());
+    QString plain;
+    const QString colours = ReadBack(text, &plain);
+    QVERIFY(plain == QString(text).remove("\r\n"));
+    QVERIFY(colours.contains('1') && colours.contains('2') && colours.contains('3'));
 }
 
 QTEST_APPLESS_MAIN(TestColouriserCore)

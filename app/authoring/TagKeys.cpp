@@ -1,0 +1,134 @@
+// The tag keys of the main window's key preview.
+#include "TagCommands.h"
+
+#include "InsertTag.h"
+#include "Settings.h"
+#include "SnippetKeys.h"
+#include "TagTables.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+using namespace corvel;
+
+namespace {
+
+std::function<void(const QString &)> &BrowserOpener() {
+    static std::function<void(const QString &)> opener;
+    return opener;
+}
+
+// The keyboard focus is inside a document's editor ("HTML_nnn").
+bool FocusInDocument() {
+    for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget())
+        if (w->objectName().startsWith(QLatin1String("HTML_"))) return true;
+    return false;
+}
+
+bool IsModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keys that keep their editing meaning under Shift+Ctrl: the indentation of
+// Shift+Ctrl+Tab, and selecting by words and to either end of the document.
+bool KeepsEditorMeaning(int key) {
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ShiftCtrlKey(frmMain &m, QKeyEvent *e) {
+    const int key = e->key();
+    if (IsModifierKey(key) || KeepsEditorMeaning(key)) return false;
+    switch (key) {
+    case Qt::Key_X:
+        m.Trigger(QStringLiteral("mnuRecortarPlano"));
+        return true;
+    case Qt::Key_C:
+        m.Trigger(QStringLiteral("mnuCopiarPlano"));
+        return true;
+    case Qt::Key_V:
+        m.Trigger(QStringLiteral("mnuColarPlano"));
+        return true;
+    case Qt::Key_F12:
+        if (BrowserOpener()) BrowserOpener()(QStringLiteral("about:blank"));
+        return true;
+    default:
+        break;
+    }
+    if (!(e->modifiers() & Qt::KeypadModifier)) {
+        const QChar c = SnippetKeyChar(e->nativeScanCode(), key);
+        if (const TagSnippet *s = c.isNull() ? nullptr : SnippetForKey(c)) {
+            InsertTag(m, QString::fromUtf8(s->openText), QString::fromUtf8(s->closeText),
+                      s->caretBack, s->separateLines, s->innerLine, true, false);
+            m.ShowStatusMessage(QStringLiteral("CorvelKeys"));
+        }
+    }
+    // Every other Shift+Ctrl key in a document is swallowed.
+    return true;
+}
+
+} // namespace
+
+void SetInternalBrowserOpener(std::function<void(const QString &)> opener) {
+    BrowserOpener() = std::move(opener);
+}
+
+bool HandleTagKey(frmMain &m, QKeyEvent *e) {
+    if (!m.CurrentEditor()) return false;
+    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                         Qt::AltModifier | Qt::MetaModifier);
+    const int key = e->key();
+    if (mods == Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_Refresh:
+            InsertEmailLink(m);
+            return true;
+        case Qt::Key_Launch0:
+            m.Trigger(QStringLiteral("mnuTabelaLinha"));
+            return true;
+        case Qt::Key_MediaPrevious:
+            m.Trigger(QStringLiteral("mnuInserirMeta"));
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (mods == Qt::NoModifier && key == Qt::Key_F9) {
+        const bool php =
+            ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("F9")) != QLatin1String("0");
+        return m.Trigger(php ? QStringLiteral("mnuLinguagem(3)")
+                             : QStringLiteral("mnuLinguagem(2)"));
+    }
+    if (mods == (Qt::ShiftModifier | Qt::ControlModifier) && FocusInDocument())
+        return ShiftCtrlKey(m, e);
+    return false;
+}

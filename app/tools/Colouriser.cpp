@@ -1,0 +1,226 @@
+#include "Colouriser.h"
+
+#include "ColorizerRtf.h"
+#include "ControlHost.h"
+#include "KeyState.h"
+#include "frmMain.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+using namespace corvel;
+
+namespace {
+
+ColorizeTimings g_timings;
+
+// Window events may run meanwhile (the busy bar moves), user input may not.
+void ProcessPending() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// The editor instance as a guarded widget: a document closed meanwhile is
+// never touched again.
+struct GuardedEditor {
+    explicit GuardedEditor(ICorvelEdit *e) : ed(e), widget(e ? e->widget() : nullptr) {}
+    ICorvelEdit *get() const { return widget ? ed : nullptr; }
+    ICorvelEdit *ed;
+    QPointer<QWidget> widget;
+};
+
+// Everything a whole-document rewrite changes around the work and gives back
+// on every path, whatever failed: selection, scroll, lock, drawing, busy
+// mode, saved state.
+class DocumentFreeze {
+public:
+    DocumentFreeze(frmMain &m, ICorvelEdit *ed, bool gravado, bool busy)
+        : m(m), editor(ed), gravado(gravado), busy(busy) {
+        if (busy) m.SetBusyMode(true);
+        ProcessPending();
+        if (ICorvelEdit *e = editor.get()) {
+            selStart = e->SelInicio();
+            selLength = e->SelTamanho();
+            vScroll = e->RolagemVertical();
+            hScroll = e->RolagemHorizontal();
+            e->setRedesenhar(false);
+            e->setTravar(true);
+        }
+    }
+    // The selection goes back as soon as the work is done.
+    void RestoreSelection() {
+        if (ICorvelEdit *e = editor.get()) {
+            e->setSelInicio(selStart);
+            e->setSelTamanho(selLength);
+        }
+    }
+    ~DocumentFreeze() {
+        ICorvelEdit *e = editor.get();
+        if (e) {
+            e->setTravar(false);
+            e->setRedesenhar(true);
+        }
+        if (busy) m.SetBusyMode(false);
+        e = editor.get();
+        if (e) {
+            // After busy mode, which hid and showed the editor.
+            e->setRolagemVertical(vScroll);
+            e->setRolagemHorizontal(hScroll);
+            e->setGravado(gravado);
+        }
+        m.RefreshSaveState();
+        ProcessPending();
+    }
+
+private:
+    frmMain &m;
+    GuardedEditor editor;
+    bool gravado;
+    bool busy;
+    int selStart = 0, selLength = 0, vScroll = 0, hScroll = 0;
+};
+
+// The hidden work editor, removed however the work ends.
+class WorkEditor {
+public:
+    explicit WorkEditor(frmMain &m) : ed(CreateCorvelEdit(&m)) {
+        if (!ed) return;
+        widget = ed->widget();
+        widget->setObjectName(QStringLiteral("ColorizeTMP"));
+        widget->hide();
+    }
+    ~WorkEditor() { delete widget.data(); }
+    ICorvelEdit *get() const { return widget ? ed : nullptr; }
+
+private:
+    ICorvelEdit *ed;
+    QPointer<QWidget> widget;
+};
+
+double Lap(QElapsedTimer &t) {
+    const double ms = t.nsecsElapsed() / 1e6;
+    t.restart();
+    return ms;
+}
+
+void Paint(ICorvelEdit *ed, const TextRanges &ranges, int colour) {
+    for (const auto &r : ranges) {
+        ed->setSelInicio(r.first);
+        ed->setSelTamanho(r.second);
+        ed->setSelCorTexto(colour);
+    }
+}
+
+} // namespace
+
+const ColorizeTimings &LastColorizeTimings() {
+    return g_timings;
+}
+
+bool ColorizeCurrentDocument(frmMain &m) {
+    GuardedEditor doc(m.CurrentEditor());
+    if (!doc.get()) return false;
+    const bool gravado = doc.get()->Gravado();
+    ColorizerSettings s;
+    if (!ReadColorizerSettings(&s)) return false;
+    const RtfTemplate t =
+        BuildRtfTemplate(s.face, s.halfPoints,
+                         {RtfColorEntry(s.text), RtfColorEntry(s.tag), RtfColorEntry(s.param),
+                          RtfColorEntry(s.value), RtfColorEntry(0)});
+
+    QElapsedTimer clock;
+    clock.start();
+    WorkEditor work(m);
+    if (!work.get()) return false;
+    work.get()->setTexto(doc.get()->Texto());
+    ProcessPending();
+    if (!work.get() || !doc.get()) return false;
+    const QString body = work.get()->Texto();
+    g_timings.copyIn = Lap(clock);
+
+    const QString rtf = t.head + ColorizeBody(body, s.halfPoints) + t.closing + t.tail;
+    g_timings.passes = Lap(clock);
+    work.get()->setTextoRTF(rtf);
+    g_timings.rtfLoad = Lap(clock);
+
+    const QString plain = work.get()->Texto();
+    const TextRanges comments = CommentRanges(plain);
+    const TextRanges scripts = ScriptBlockRanges(plain);
+    ProcessPending();
+    if (!work.get() || !doc.get()) return false;
+    Paint(work.get(), comments, ColourSetting(QStringLiteral("ClrzComent")));
+    Paint(work.get(), scripts, ColourSetting(QStringLiteral("ClrzPrg")));
+    g_timings.painting = Lap(clock);
+
+    doc.get()->setTextoRTF(work.get()->TextoRTF());
+    g_timings.copyBack = Lap(clock);
+    doc.get()->setGravado(gravado);
+    m.RefreshSaveState();
+    return true;
+}
+
+void ColorizeCommand(frmMain &m) {
+    if (RightControlDown()) {
+        m.Trigger(QStringLiteral("mnuInserirLink"));
+        return;
+    }
+    ICorvelEdit *ed = m.CurrentEditor();
+    if (!ed) return;
+    QElapsedTimer clock;
+    clock.start();
+    const bool gravado = ed->Gravado();
+    m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
+    const int size = ed->Tamanho();
+    if (size > 512000) {
+        m.ShowStatusMessage(
+            QStringLiteral("Colorizar não disponível para textos maiores de 500 kbytes"));
+        return;
+    }
+    {
+        DocumentFreeze freeze(m, ed, gravado, size > 307200);
+        ColorizeCurrentDocument(m);
+        freeze.RestoreSelection();
+    }
+    g_timings.total = clock.nsecsElapsed() / 1e6;
+    m.ShowStatusMessage(QStringLiteral("Colorizar HTML"));
+}
+
+void StandardizeFontCommand(frmMain &m) {
+    if (RightControlDown()) {
+        m.Trigger(QStringLiteral("mnuInserirImagem"));
+        return;
+    }
+    ICorvelEdit *ed = m.CurrentEditor();
+    if (!ed) return;
+    QElapsedTimer clock;
+    clock.start();
+    g_timings = ColorizeTimings();
+    const bool gravado = ed->Gravado();
+    m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
+    {
+        DocumentFreeze freeze(m, ed, gravado, ed->Tamanho() > 102400);
+        GuardedEditor doc(ed);
+        ColorizerSettings s;
+        if (doc.get() && ReadColorizerSettings(&s)) {
+            const RtfTemplate t = BuildRtfTemplate(s.face, s.halfPoints, {RtfColorEntry(s.text)});
+            QElapsedTimer phase;
+            phase.start();
+            const QString rtf =
+                t.head + ColorizeBody(doc.get()->Texto(), s.halfPoints) + t.closing + t.tail;
+            g_timings.passes = Lap(phase);
+            doc.get()->setTextoRTF(QString());
+            doc.get()->setTextoRTF(rtf);
+            g_timings.copyBack = Lap(phase);
+        }
+        freeze.RestoreSelection();
+    }
+    g_timings.total = clock.nsecsElapsed() / 1e6;
+    m.ShowStatusMessage(QStringLiteral("Padronizar Fonte"));
+}
+
+void RegisterColouriser(frmMain &m) {
+    InstallKeyStateWatcher();
+    m.SetHandler(QStringLiteral("mnuFerramentasColorizar"), [&m] { ColorizeCommand(m); });
+    m.SetHandler(QStringLiteral("mnuFerramentasPadronizar"), [&m] { StandardizeFontCommand(m); });
+}

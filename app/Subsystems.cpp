@@ -1,5 +1,6 @@
 #include "Subsystems.h"
 
+#include "FileCommands.h"
 #include "FindCommands.h"
 #include "TextTools.h"
 #include "frmMain.h"
@@ -7,6 +8,7 @@
 // Each subsystem attaches its own menu commands, keys and load steps.
 void RegisterSubsystems(frmMain &m) {
     (void)m;
+    RegisterFileCommands(m);
     RegisterFindCommands(m);
     RegisterTextTools(m);
 }

@@ -35,7 +35,16 @@ QString FileNameOf(const QString &path) {
     return QFileInfo(path).fileName();
 }
 
+QList<std::function<void()>> &FirstTickActions() {
+    static QList<std::function<void()>> actions;
+    return actions;
+}
+
 } // namespace
+
+void AddFirstAutoSaveTickAction(std::function<void()> action) {
+    FirstTickActions().append(std::move(action));
+}
 
 QString CacheStateText(ICorvelEdit *editor) {
     if (!editor) return QString();
@@ -59,9 +68,11 @@ bool WriteTemporaryCopy(ICorvelEdit *editor) {
 void DocumentCache::AutoSaveTick(frmMain &m) {
     if (m_counter == 0) {
         m_counter = 1;
-        if (m_firstTick) {
+        const QList<std::function<void()>> actions =
+            m_firstTick ? QList<std::function<void()>>{m_firstTick} : FirstTickActions();
+        for (const auto &action : actions) {
             try {
-                m_firstTick();
+                action();
             } catch (...) {
             }
         }

@@ -23,6 +23,10 @@ void WriteEditorCacheEntry(frmMain &m, ICorvelEdit *editor);
 // Writes the temporary copy of an editor; true when the copy is on disk.
 bool WriteTemporaryCopy(ICorvelEdit *editor);
 
+// Actions of the first auto-save tick (the update check attaches itself
+// here); they run once per main window.
+void AddFirstAutoSaveTickAction(std::function<void()> action);
+
 class DocumentCache {
 public:
     // tmrAutoSave: every "AutoSave" minutes (ticks) the copies and entries of

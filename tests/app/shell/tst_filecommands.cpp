@@ -1,5 +1,7 @@
 // The file commands on a real main window and real editors.
+#include "AppInfo.h"
 #include "CacheIndex.h"
+#include "CacheRecovery.h"
 #include "FilesFixture.h"
 
 #include <QPrinter>

@@ -18,6 +18,7 @@ class QTabBar;
 class QTimer;
 class QToolBar;
 class QStackedWidget;
+class QDateTime;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -50,6 +51,9 @@ public:
     // "Corvel 5.1.0" plus " - [" + CompactPath(Arquivo) + "]" when it has a file.
     void RefreshCaption();
     QTabBar *Tabs() const;
+    // Full path of the project in use, or empty (kept by the projects
+    // commands; the status bar's panel 7 reads it).
+    QString ProjectFile;
 
     // ---- status and busy mode ---------------------------------------------
     void ShowStatusMessage(const QString &text);
@@ -58,6 +62,10 @@ public:
     // Status panels 1..8.
     QString StatusPanelText(int panel) const;
     void SetStatusPanelText(int panel, const QString &text);
+    // The double-click action of a status panel (1..8).
+    void Status_PanelDblClick(int panel);
+    QProgressBar *Barra() const;
+    QToolBar *Ferramentas() const;
 
     // ---- commands -----------------------------------------------------------
     // Menu item or submenu action by object name ("mnuArquivoAbrir",
@@ -73,6 +81,13 @@ public:
     // Key preview: filters see every key press aimed at the main window or a
     // document before the editor does; returning true consumes the key.
     void AddKeyFilter(std::function<bool(QKeyEvent *)> filter);
+    // Toolbar button by its key ("Salvar", "Negrito"; "Aspas" finds the
+    // quotes button whatever its style), or nullptr. The quotes button runs
+    // the command attached with SetHandler("CycleQuoteStyle", fn).
+    QAction *ToolButton(const QString &key) const;
+    // Sets the quotes button's key, tooltip and picture: "Aspas Duplas",
+    // "Aspas ASP", "Aspas Simples" or "Aspas PHP".
+    void SetQuoteButtonKey(const QString &key);
 
     // Comando(name, helpId): opens the command dialog for an element. The
     // command-dialog subsystem installs the implementation.
@@ -92,6 +107,8 @@ public:
         std::function<void()> autoSaveTick;     // tmrAutoSave
         std::function<void()> unloadDocuments;  // shutdown step 1
         std::function<void()> afterLoad;        // menu set-up owned elsewhere
+        std::function<void()> closeBrowser;     // shutdown step 2
+        std::function<void()> unloadTray;       // shutdown step 4
     };
     Hooks &hooks();
 
@@ -100,6 +117,8 @@ public:
     void Form_Load(const QString &commandLine);
     // The hand-over from a second instance.
     void Form_LinkExecute(const QString &text);
+    // True when the load failed (its message was shown); the program ends.
+    bool LoadFailed() const;
 
     QTimer *tmrAnima() const;
     QTimer *tmrUpdatePos() const;
@@ -111,7 +130,25 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void BuildTimers();
+    void tmrUpdatePos_Timer();
+    void tmrAnima_Timer();
+    void tmrAutoSave_Timer();
+    void Tabs_Click();
+    void RefreshToolButtons();
+    bool CommandEnabled(const QString &name) const;
+    void RunKeyPreview(QKeyEvent *event, bool *consumed);
+    bool HandleTabsEvent(QEvent *event);
+    bool HandleDrop(QEvent *event);
+    void Form_Unload();
+
+public:
     struct Private;
+
+private:
     Private *d;
 };
 

@@ -1,0 +1,686 @@
+#include "frmComando.h"
+
+#include "ChooseColour.h"
+#include "CommandFile.h"
+#include "Dialogs.h"
+#include "IniFiles.h"
+#include "Settings.h"
+#include "TextCodec.h"
+#include "frmLinkSelect.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <exception>
+
+using namespace corvel;
+
+namespace {
+
+// Geometry of the dynamic controls is kept in twips; 15 twips a pixel.
+int Tw(int twips) {
+    return twips / 15;
+}
+
+QString ReadListFile(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QString();
+    return DecodeText(f.readAll()).text;
+}
+
+QPushButton *Button(const QString &caption, const char *name, QWidget *parent, int x, int y,
+                    int w = 90, int h = 25) {
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(x, y, w, h);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *Label(const QString &caption, QWidget *parent, int x, int y, int w, int h = 17) {
+    auto *l = new QLabel(caption, parent);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+} // namespace
+
+const QStringList &frmComando::FontNames() {
+    static const QStringList names = QFontDatabase::families();
+    return names;
+}
+
+frmComando::frmComando(const QString &fileName, int helpId, CommandDialogHost host, QWidget *parent)
+    : QDialog(parent), m_fileName(fileName), m_host(std::move(host)) {
+    setObjectName(QStringLiteral("frmComando"));
+    setProperty("Tag", QString::number(helpId));
+    m_path = CommandsFolder() + fileName;
+    buildForm();
+    qApp->installEventFilter(this);
+}
+
+frmComando::~frmComando() {
+    qApp->removeEventFilter(this);
+}
+
+void frmComando::buildForm() {
+    setFixedSize(600, Tw(4050));
+    m_pages = new QStackedWidget(this);
+    m_pages->setGeometry(0, 0, 600, Tw(4050));
+
+    // Main page.
+    auto *main = new QWidget(m_pages);
+    lblComando = Label(QString(), main, 8, 6, 480, 20);
+    lblComando->setObjectName(QStringLiteral("lblComando"));
+    QFont bold = lblComando->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    lblComando->setFont(bold);
+    lblComandoDesc = Label(QString(), main, 8, 26, 540, 17);
+    lblComandoDesc->setObjectName(QStringLiteral("lblComandoDesc"));
+    btnAjudaLocal = Button(QStringLiteral("?"), "btnAjudaLocal", main, 560, 6, 32, 25);
+    txtResultado = new QLineEdit(main);
+    txtResultado->setObjectName(QStringLiteral("txtResultado"));
+    txtResultado->setGeometry(8, 48, 544, 25);
+    btnAtualizar = Button(QStringLiteral("<<"), "btnAtualizar", main, 560, 48, 32, 25);
+    lstParametros = new QListWidget(main);
+    lstParametros->setObjectName(QStringLiteral("lstParametros"));
+    lstParametros->setGeometry(8, 80, 130, 150);
+    Frame2 = new QFrame(main);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::StyledPanel);
+    Frame2->setGeometry(146, 80, 446, 150);
+    lblParam = Label(QString(), Frame2, 8, 4, 430, 18);
+    lblParam->setObjectName(QStringLiteral("lblParam"));
+    QFont pbold = lblParam->font();
+    pbold.setBold(true);
+    lblParam->setFont(pbold);
+    lblParamDesc = Label(QString(), Frame2, 8, 22, 430, 34);
+    lblParamDesc->setObjectName(QStringLiteral("lblParamDesc"));
+    lblParamDesc->setWordWrap(true);
+    lblParamDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Frame1 = new QFrame(Frame2);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(1, 58, 444, 90);
+    btnConcluir = Button(QStringLiteral("&Concluir"), "btnConcluir", main, 8, 238);
+    btnEstilo = Button(QStringLiteral("&Estilo"), "btnEstilo", main, 306, 238);
+    btnJavaScript = Button(QStringLiteral("&JavaScript"), "btnJavaScript", main, 402, 238);
+    btnAjuda = Button(QStringLiteral("&Ajuda"), "btnAjuda", main, 502, 238);
+    m_pages->addWidget(main);
+
+    // Style page.
+    Frame4 = new QFrame(m_pages);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Label(QStringLiteral("Estilo"), Frame4, 16, 16, 200);
+    cmbEstilo = new QComboBox(Frame4);
+    cmbEstilo->setObjectName(QStringLiteral("cmbEstilo"));
+    cmbEstilo->setGeometry(16, 34, 260, 25);
+    Label(QStringLiteral("Valor"), Frame4, 300, 16, 200);
+    cmbValor = new QComboBox(Frame4);
+    cmbValor->setObjectName(QStringLiteral("cmbValor"));
+    cmbValor->setEditable(true);
+    cmbValor->setGeometry(300, 34, 284, 25);
+    Label(QStringLiteral("Classe"), Frame4, 16, 80, 200);
+    cmbClasse = new QComboBox(Frame4);
+    cmbClasse->setObjectName(QStringLiteral("cmbClasse"));
+    cmbClasse->setEditable(true);
+    cmbClasse->setGeometry(16, 98, 260, 25);
+    btnEstiloPronto = Button(QStringLiteral("&Retornar"), "btnEstiloPronto", Frame4, 494, 238);
+    m_pages->addWidget(Frame4);
+
+    // Event page.
+    Frame5 = new QFrame(m_pages);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Label(QStringLiteral("Evento"), Frame5, 16, 16, 200);
+    cmbJSEvento = new QComboBox(Frame5);
+    cmbJSEvento->setObjectName(QStringLiteral("cmbJSEvento"));
+    cmbJSEvento->setGeometry(16, 34, 260, 25);
+    Label(QStringLiteral("Ação"), Frame5, 16, 80, 200);
+    txtJSAcao = new QLineEdit(Frame5);
+    txtJSAcao->setObjectName(QStringLiteral("txtJSAcao"));
+    txtJSAcao->setGeometry(16, 98, 568, 25);
+    btnJSPronto = Button(QStringLiteral("&Retornar"), "btnJSPronto", Frame5, 494, 238);
+    m_pages->addWidget(Frame5);
+
+    connect(btnConcluir, &QPushButton::clicked, this, &frmComando::btnConcluir_Click);
+    connect(btnAtualizar, &QPushButton::clicked, this, &frmComando::btnAtualizar_Click);
+    connect(btnEstilo, &QPushButton::clicked, this, &frmComando::btnEstilo_Click);
+    connect(btnJavaScript, &QPushButton::clicked, this, &frmComando::btnJavaScript_Click);
+    connect(btnAjuda, &QPushButton::clicked, this, &frmComando::btnAjuda_Click);
+    connect(btnAjudaLocal, &QPushButton::clicked, this, &frmComando::btnAjudaLocal_Click);
+    connect(btnEstiloPronto, &QPushButton::clicked, this, &frmComando::btnEstiloPronto_Click);
+    connect(btnJSPronto, &QPushButton::clicked, this, &frmComando::btnJSPronto_Click);
+    connect(lstParametros, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_switching || row < 0) return;
+        const int to = m_pending >= 0 ? m_pending : row;
+        m_pending = -1;
+        SwitchParameter(m_current, to);
+    });
+    connect(cmbEstilo, &QComboBox::currentTextChanged, this, [this] { cmbEstilo_Change(); });
+    connect(cmbEstilo, &QComboBox::activated, this, [this] { cmbEstilo_Change(); });
+    connect(cmbValor, &QComboBox::currentTextChanged, this, [this] { cmbValor_Change(); });
+    connect(cmbJSEvento, &QComboBox::currentTextChanged, this, [this] { cmbJSEvento_Change(); });
+    connect(cmbJSEvento, &QComboBox::activated, this, [this] { cmbJSEvento_Change(); });
+    connect(txtJSAcao, &QLineEdit::textChanged, this, [this] { txtJSAcao_Change(); });
+    connect(cmbClasse, &QComboBox::currentTextChanged, this, [this] { BuildResult(); });
+    ShowPage(0);
+}
+
+QString frmComando::read(const QString &section, const char *key) const {
+    return ReadIniValue(section, QLatin1String(key), m_path);
+}
+
+void frmComando::fail(const QString &title, const QString &text) {
+    m_failed = true;
+    Message(this, text, title, MsgIcon::Critical);
+    reject();
+}
+
+bool frmComando::Form_Load() {
+    try {
+        if (!m_host.currentEditor || !m_host.currentEditor()) {
+            m_failed = true;
+            reject();
+            return false;
+        }
+        const QString folder = CommandsFolder();
+        if (!QFileInfo(m_path).isFile()) {
+            fail(QStringLiteral("Inexistente"), MissingDefinitionText(m_fileName));
+            return false;
+        }
+        if (!QFileInfo(folder + QStringLiteral("CSS.dat")).isFile()) {
+            fail(QStringLiteral("Inexistente"), MissingCssText());
+            return false;
+        }
+        if (!QFileInfo(folder + QStringLiteral("JS.dat")).isFile()) {
+            fail(QStringLiteral("Inexistente"), MissingJsText());
+            return false;
+        }
+        const QStringList names = CommandParameterNames(m_path);
+        QString fault;
+        try {
+            fault = ValidateCommandFile(m_path, names);
+        } catch (const std::exception &) {
+            fail(QStringLiteral("Erro de Validação"),
+                 CommandFormErrorText(QStringLiteral("validar")));
+            return false;
+        }
+        if (!fault.isEmpty()) {
+            fail(QStringLiteral("Erro de Script"), ValidationFaultText(m_fileName, fault));
+            return false;
+        }
+        m_switching = true;
+        for (const QString &n : names) {
+            lstParametros->addItem(n);
+            m_params.append({n, QString()});
+        }
+        m_switching = false;
+        const QString section = QStringLiteral("Comando");
+        m_comando = read(section, "Comando");
+        m_block = read(section, "Bloco").compare(QLatin1String("SIM"), Qt::CaseInsensitive) == 0;
+        lblComando->setText(m_comando);
+        lblComandoDesc->setText(read(section, "Descricao"));
+        setWindowTitle(read(section, "Titulo"));
+        txtResultado->setText(
+            QLatin1Char('<') + m_comando + QLatin1Char('>') +
+            (m_block ? QStringLiteral("</") + m_comando + QLatin1Char('>') : QString()));
+
+        m_styles = ParseStyleList(ReadListFile(folder + QStringLiteral("CSS.dat")));
+        m_events = ParseEventList(ReadListFile(folder + QStringLiteral("JS.dat")));
+        {
+            const QSignalBlocker b1(cmbEstilo), b2(cmbJSEvento);
+            for (const StyleProperty &s : m_styles)
+                cmbEstilo->addItem(s.name);
+            for (const ScriptEvent &e : m_events)
+                cmbJSEvento->addItem(e.name);
+            cmbEstilo->setCurrentIndex(-1);
+            cmbJSEvento->setCurrentIndex(-1);
+        }
+        const QString project = m_host.projectFile ? m_host.projectFile() : QString();
+        if (!project.isEmpty()) {
+            const QString classes =
+                ReadIniValue(QStringLiteral("Projeto"), QStringLiteral("Classes"), project);
+            const QSignalBlocker b(cmbClasse);
+            if (!classes.isEmpty()) cmbClasse->addItems(classes.split(QLatin1Char(',')));
+            cmbClasse->setCurrentIndex(-1);
+        }
+        m_current = 0;
+        m_pending = -1;
+        return true;
+    } catch (const std::exception &) {
+        fail(QStringLiteral("Erro de Inicialização"),
+             CommandFormErrorText(QStringLiteral("inicializar")));
+        return false;
+    }
+}
+
+void frmComando::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void frmComando::Form_Activate() {
+    if (m_activated || m_failed) return;
+    m_activated = true;
+    if (lstParametros->count() > 0) {
+        if (lstParametros->currentRow() == 0)
+            SwitchParameter(0, 0);
+        else
+            lstParametros->setCurrentRow(0);
+    }
+}
+
+int frmComando::CurrentPage() const {
+    return m_pages->currentIndex();
+}
+
+bool frmComando::SetParameterValue(const QString &name, const QString &value) {
+    for (CommandParameter &p : m_params) {
+        if (p.name == name) {
+            p.value = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString frmComando::ParameterValue(const QString &name) const {
+    for (const CommandParameter &p : m_params)
+        if (p.name == name) return p.value;
+    return QString();
+}
+
+QString frmComando::DocumentFile() const {
+    ICorvelEdit *ed = m_host.currentEditor ? m_host.currentEditor() : nullptr;
+    return ed ? ed->Arquivo() : QString();
+}
+
+QString frmComando::ProjectFile() const {
+    return m_host.projectFile ? m_host.projectFile() : QString();
+}
+
+void frmComando::clearFrame1() {
+    const auto children = Frame1->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *w : children) {
+        w->hide();
+        w->deleteLater();
+    }
+    m_dynText = nullptr;
+    m_dynSelect = nullptr;
+    m_dynCheck = nullptr;
+    m_dynButton = nullptr;
+}
+
+void frmComando::SwitchParameter(int from, int to) {
+    try {
+        // The value of the parameter whose page is shown.
+        QListWidgetItem *item = lstParametros->item(from);
+        if (item) {
+            for (int i = 0; i < m_params.size(); ++i) {
+                if (m_params[i].name != item->text()) continue;
+                if (m_dynText) {
+                    m_params[i].value = m_dynText->text().trimmed();
+                    m_visited.insert(i);
+                } else if (m_dynSelect) {
+                    m_params[i].value = m_dynSelect->currentText().trimmed();
+                    m_visited.insert(i);
+                } else if (m_dynCheck) {
+                    m_params[i].value =
+                        m_dynCheck->isChecked() ? QLatin1String(kFlagValue) : QString();
+                    m_visited.insert(i);
+                }
+                break;
+            }
+        }
+        BuildResult();
+        if (to == -1) return;
+        if (to < 0 || to >= lstParametros->count()) return;
+        clearFrame1();
+        const QString section = lstParametros->item(to)->text();
+        lblParam->setText(section);
+        lblParamDesc->setText(read(section, "Descricao"));
+        m_current = to;
+        if (lstParametros->currentRow() != to) {
+            m_switching = true;
+            lstParametros->setCurrentRow(to);
+            m_switching = false;
+        }
+        BuildParameterPage(section);
+        QCoreApplication::processEvents();
+        if (m_dynSelect)
+            m_dynSelect->setFocus();
+        else if (m_dynText)
+            m_dynText->setFocus();
+        else if (m_dynCheck)
+            m_dynCheck->setFocus();
+    } catch (const std::exception &) {
+        fail(QStringLiteral("Erro de Atualização"),
+             CommandFormErrorText(QStringLiteral("atualizar")));
+    }
+}
+
+void frmComando::BuildParameterPage(const QString &section) {
+    try {
+        const QString titulo = read(section, "Titulo");
+        if (!titulo.isEmpty()) {
+            auto *l = new QLabel(titulo.left(50), Frame1);
+            l->setObjectName(QString::number(++m_counter) + QStringLiteral("DynLabel"));
+            l->move(Tw(165), Tw(250) - 14);
+            l->adjustSize();
+            l->show();
+        }
+        ParamButton button;
+        if (ParseParamButton(read(section, "Botao"), &button)) {
+            auto *b = new QPushButton(button.caption, Frame1);
+            b->setObjectName(QString::number(++m_counter) + QStringLiteral("DynButton"));
+            b->setGeometry(Tw(button.left * 80), Tw(500), Tw(button.width * 80), Tw(325) + 1);
+            b->setProperty("Tag", button.action);
+            b->setProperty("HelpContextID", 1014);
+            b->setFocusPolicy(Qt::ClickFocus);
+            b->setAutoDefault(false);
+            const QString action = button.action;
+            connect(b, &QPushButton::clicked, this, [this, action] { DynButton_Click(action); });
+            b->show();
+            m_dynButton = b;
+        }
+        const int width = Tw(int(SettingNumber(read(section, "Tamanho"))) * 80);
+        switch (ParamKindOf(read(section, "Tipo"))) {
+        case ParamKind::Text: {
+            auto *t = new QLineEdit(Frame1);
+            t->setObjectName(QString::number(++m_counter) + QStringLiteral("DynText"));
+            t->setGeometry(Tw(165), Tw(500), width, Tw(315) + 2);
+            t->setMaxLength(ParamMaxLength(read(section, "Maximo")));
+            t->setText(read(section, "Texto"));
+            t->setProperty("HelpContextID", 1013);
+            t->show();
+            m_dynText = t;
+            break;
+        }
+        case ParamKind::Select: {
+            auto *c = new QComboBox(Frame1);
+            c->setObjectName(QString::number(++m_counter) + QStringLiteral("DynSelect"));
+            c->setEditable(true);
+            c->setInsertPolicy(QComboBox::NoInsert);
+            c->setGeometry(Tw(165), Tw(500), width, Tw(315) + 4);
+            c->addItems(ListItems(read(section, "Valores"), FontNames()));
+            c->setCurrentIndex(-1);
+            c->setEditText(QString());
+            c->setProperty("HelpContextID", 1015);
+            c->show();
+            m_dynSelect = c;
+            break;
+        }
+        case ParamKind::Check: {
+            auto *c = new QCheckBox(read(section, "Texto"), Frame1);
+            c->setObjectName(QString::number(++m_counter) + QStringLiteral("DynCheck"));
+            c->setGeometry(Tw(165), Tw(445), qMax(width, 20), Tw(315) + 2);
+            c->setChecked(IsYes(read(section, "Checado")));
+            c->setProperty("HelpContextID", 1016);
+            c->show();
+            m_dynCheck = c;
+            break;
+        }
+        case ParamKind::Invalid:
+            break;
+        }
+        // The value stored when the page was left before.
+        int index = -1;
+        for (int i = 0; i < m_params.size(); ++i)
+            if (m_params[i].name == section) index = i;
+        if (index >= 0) {
+            const QString value = m_params[index].value;
+            if (m_dynText && !value.isEmpty()) {
+                m_dynText->setText(value);
+                m_dynText->selectAll();
+            } else if (m_dynSelect && !value.isEmpty()) {
+                m_dynSelect->setEditText(value);
+                m_dynSelect->lineEdit()->selectAll();
+            } else if (m_dynCheck && m_visited.contains(index)) {
+                // A box the user cleared stays clear when the page returns.
+                m_dynCheck->setChecked(value == QLatin1String(kFlagValue));
+            }
+        }
+    } catch (const std::exception &) {
+        fail(QStringLiteral("Erro de Processamento"),
+             CommandFormErrorText(QStringLiteral("processar")));
+    }
+}
+
+void frmComando::BuildResult() {
+    txtResultado->setText(
+        corvel::BuildResult(m_comando, m_params, cmbClasse->currentText(), m_styles, m_events));
+}
+
+void frmComando::ShowPage(int page) {
+    m_pages->setCurrentIndex(page);
+    btnConcluir->setDefault(page == 0);
+    btnEstiloPronto->setDefault(page == 1);
+    btnJSPronto->setDefault(page == 2);
+    if (page == 0)
+        lstParametros->setFocus();
+    else if (page == 1)
+        cmbEstilo->setFocus();
+    else if (page == 2)
+        cmbJSEvento->setFocus();
+}
+
+void frmComando::btnAtualizar_Click() {
+    SwitchParameter(m_current, -1);
+}
+
+void frmComando::btnEstilo_Click() {
+    SwitchParameter(m_current, -1);
+    ShowPage(1);
+}
+
+void frmComando::btnJavaScript_Click() {
+    SwitchParameter(m_current, -1);
+    ShowPage(2);
+}
+
+void frmComando::btnEstiloPronto_Click() {
+    ShowPage(0);
+    BuildResult();
+}
+
+void frmComando::btnJSPronto_Click() {
+    ShowPage(0);
+    BuildResult();
+}
+
+// The program has no help file on this platform: the help buttons do nothing,
+// as they do wherever no help file is set.
+void frmComando::btnAjuda_Click() {}
+void frmComando::btnAjudaLocal_Click() {}
+
+void frmComando::cmbEstilo_Change() {
+    {
+        const QSignalBlocker b(cmbValor);
+        cmbValor->clear();
+    }
+    BuildResult();
+    const QString name = cmbEstilo->currentText();
+    m_currentStyle = -1;
+    for (int i = 0; i < m_styles.size(); ++i) {
+        if (m_styles[i].name != name) continue;
+        const QSignalBlocker b(cmbValor);
+        cmbValor->addItems(StyleValueItems(m_styles[i].values, FontNames()));
+        m_currentStyle = i;
+        cmbValor->setCurrentIndex(-1);
+        cmbValor->setEditText(m_styles[i].chosen);
+        break;
+    }
+}
+
+void frmComando::cmbValor_Change() {
+    if (cmbEstilo->currentText().isEmpty()) return;
+    if (m_currentStyle < 0 || m_currentStyle >= m_styles.size()) return;
+    m_styles[m_currentStyle].chosen = cmbValor->currentText();
+}
+
+void frmComando::cmbJSEvento_Change() {
+    BuildResult();
+    const QString name = cmbJSEvento->currentText();
+    m_currentEvent = -1;
+    for (int i = 0; i < m_events.size(); ++i) {
+        if (m_events[i].name != name) continue;
+        m_currentEvent = i;
+        const QSignalBlocker b(txtJSAcao);
+        txtJSAcao->setText(m_events[i].action);
+        break;
+    }
+}
+
+void frmComando::txtJSAcao_Change() {
+    if (cmbJSEvento->currentText().isEmpty()) return;
+    if (m_currentEvent < 0 || m_currentEvent >= m_events.size()) return;
+    m_events[m_currentEvent].action = txtJSAcao->text();
+}
+
+void frmComando::putChoice(const QString &text) {
+    if (m_dynText) {
+        m_dynText->setText(text);
+        m_dynText->setFocus();
+    } else if (m_dynSelect) {
+        m_dynSelect->setEditText(text);
+        m_dynSelect->setFocus();
+    }
+}
+
+void frmComando::DynButton_Click(const QString &action) {
+    const QString a = action.toLower();
+    if (a == QLatin1String("fontselect")) {
+        QFont initial;
+        const QString current =
+            m_dynText ? m_dynText->text() : (m_dynSelect ? m_dynSelect->currentText() : QString());
+        if (!current.trimmed().isEmpty()) initial.setFamily(current.trimmed());
+        QFont chosen;
+        if (Dialogs().chooseFont(this, initial, &chosen)) putChoice(chosen.family());
+    } else if (a == QLatin1String("colorselect")) {
+        const QString colour =
+            ChooseColour(QLatin1Char('*') + ReadSetting(QStringLiteral("Configuracao"),
+                                                        QStringLiteral("EscolheCor")),
+                         this);
+        if (colour != QLatin1String("Cancel")) putChoice(colour);
+    } else if (a == QLatin1String("linkselect") || a == QLatin1String("imagemselect")) {
+        const bool image = a == QLatin1String("imagemselect");
+        if (m_host.linkDialog) {
+            m_host.linkDialog(*this, image);
+        } else {
+            frmLinkSelect link(this, image ? QStringLiteral("Img") : QString());
+            link.Form_Load();
+            link.exec();
+        }
+        if (!RetornoForm.isEmpty()) {
+            putChoice(RetornoForm);
+            RetornoForm.clear();
+        } else if (m_dynText) {
+            m_dynText->setFocus();
+        } else if (m_dynSelect) {
+            m_dynSelect->setFocus();
+        }
+    } else {
+        Message(this, action, QStringLiteral("Informação"), MsgIcon::Information);
+    }
+}
+
+void frmComando::btnConcluir_Click() {
+    SwitchParameter(m_current, -1);
+    const QString result = txtResultado->text().trimmed();
+    if ((m_comando == QLatin1String("TR") || m_comando == QLatin1String("TABLE") ||
+         m_comando == QLatin1String("TD")) &&
+        m_host.tableWizard && m_host.tableWizard(m_comando, result)) {
+        accept();
+        return;
+    }
+    ICorvelEdit *ed = m_host.currentEditor ? m_host.currentEditor() : nullptr;
+    QString linkText;
+    // The link text is written only where a closing tag is.
+    if (m_block && ed && m_comando.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0 &&
+        ed->SelTamanho() == 0)
+        linkText = LinkTextOf(result);
+    QString open = result;
+    QString close =
+        m_block ? linkText + QStringLiteral("</") + m_comando + QLatin1Char('>') : QString();
+    const int caretBack = m_block ? int(m_comando.size()) + 3 : 0;
+    const bool separate = IsYes(read(QStringLiteral("Comando"), "PulaLinha"));
+    const bool inner = IsYes(read(QStringLiteral("Comando"), "EspacoLinha"));
+    if (m_host.insertTag) {
+        m_host.insertTag(open, close, caretBack, separate, inner, true, false);
+        m_inserted = true;
+    }
+    if (!linkText.isEmpty() && ed) {
+        const int len = int(linkText.size());
+        ed->setSelInicio(qMax(0, ed->SelInicio() - len));
+        ed->setSelTamanho(len);
+    }
+    accept();
+}
+
+void frmComando::selectParameter(int index) {
+    m_pending = index;
+    if (lstParametros->currentRow() == index) {
+        m_pending = -1;
+        return;
+    }
+    lstParametros->setCurrentRow(index);
+    m_pending = -1;
+}
+
+bool frmComando::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!w || w->window() != this || !isVisible()) return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::KeyPress) {
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            lstParametros->isVisible()) {
+            const int n = lstParametros->count();
+            if (n > 0) {
+                const bool back =
+                    key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+                int next = m_current + (back ? -1 : 1);
+                if (next >= n) next = 0;
+                if (next < 0) next = n - 1;
+                selectParameter(next);
+            }
+            return true;
+        }
+        // Esc acts when the key comes up.
+        return key->key() == Qt::Key_Escape;
+    }
+    if (key->isAutoRepeat()) return false;
+    switch (key->key()) {
+    case Qt::Key_F2:
+        btnEstilo_Click();
+        return true;
+    case Qt::Key_F3:
+        btnJavaScript_Click();
+        return true;
+    case Qt::Key_F5:
+        btnEstiloPronto_Click();
+        return true;
+    case Qt::Key_F11:
+        btnAtualizar_Click();
+        return true;
+    case Qt::Key_F12:
+        btnAjuda_Click();
+        return true;
+    case Qt::Key_Escape:
+        reject();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,20 @@
+// Corvel: the program. Start-up lives in the splash window's module.
+#include "Subsystems.h"
+#include "frmAbertura.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvel"));
+    QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
+    // Qt's own dialogs and buttons in Brazilian Portuguese.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_pt_BR"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
+    return corvel::RunCorvel(app, RegisterSubsystems);
+}

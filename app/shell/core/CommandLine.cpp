@@ -1,0 +1,71 @@
+#include "CommandLine.h"
+
+#include "AppInfo.h"
+
+#include <QStringList>
+
+namespace corvel {
+
+CommandWord ClassifyCommandLine(const QString &commandLine) {
+    const QString t = commandLine.trimmed();
+    if (t.isEmpty()) return CommandWord::None;
+    const QString w = t.toUpper();
+    static const char *const help[] = {"?", "HELP", "AJUDA", "/?", "-?", "--HELP", "-H"};
+    static const char *const about[] = {"/SOBRE", "SOBRE",  "-SOBRE", "/ABOUT",
+                                        "ABOUT",  "-ABOUT", "-A"};
+    static const char *const unset[] = {"/UNSET", "UNSET", "-UNSET", "-X"};
+    static const char *const set[] = {"/SET", "SET", "-SET", "-S"};
+    for (const char *x : help)
+        if (w == QLatin1String(x)) return CommandWord::Help;
+    for (const char *x : about)
+        if (w == QLatin1String(x)) return CommandWord::About;
+    for (const char *x : unset)
+        if (w == QLatin1String(x)) return CommandWord::Unset;
+    for (const char *x : set)
+        if (w == QLatin1String(x)) return CommandWord::Set;
+    return CommandWord::File;
+}
+
+QString CommandLineFile(const QString &commandLine) {
+    QString f = commandLine;
+    f.remove(QLatin1Char('"'));
+    return f.trimmed();
+}
+
+QString JoinArguments(const QStringList &args) {
+    return args.join(QLatin1Char(' '));
+}
+
+QString HelpText() {
+    return QStringLiteral(
+        "Comandos via linha de comando:\r\n\r\n"
+        "/?: help de linha de comando\r\n"
+        "/SOBRE: informações sobre o programa\r\n"
+        "/SET: ajusta parâmetros padrão\r\n\r\n"
+        "Você pode fornecer o nome de um (e somente um) arquivo em linha de comando para ser "
+        "aberto automaticamente. O arquivo não precisa ter extensão HTML.");
+}
+
+QString AboutText() {
+    return QStringLiteral("Corvel ") + VersionText() +
+           QStringLiteral("\r\nEditor de páginas web (HTML, ASP, PHP, JavaScript e "
+                          "texto).\r\n\r\nGerado em ") +
+           BuildText() + QStringLiteral("\r\n") + SiteAddress();
+}
+
+QString UnsetQuestion() {
+    return QStringLiteral(
+        "Este procedimento irá excluir todas as configurações do Corvel. Este procedimento NÃO "
+        "irá remover os arquivos da pasta do programa. Com isso, a próxima execução do programa "
+        "será como se você estivesse executando-o pela primeira vez. Tem certeza que deseja "
+        "remover as configurações?\r\n\r\nDeseja remover estas informações?");
+}
+
+QString SetQuestion() {
+    return QStringLiteral(
+        "Este parâmetro permite ajustar configurações padrão do Corvel. Recomendado para casos "
+        "de problemas de inicialização. Todas as configurações pessoais do usuário para o "
+        "programa serão removidas.\r\n\r\nTem certeza que deseja ajustar as configurações?");
+}
+
+} // namespace corvel

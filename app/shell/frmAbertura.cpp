@@ -1,0 +1,332 @@
+#include "frmAbertura.h"
+
+#include "AppInfo.h"
+#include "CommandLine.h"
+#include "ControlHost.h"
+#include "Dialogs.h"
+#include "Folders.h"
+#include "Settings.h"
+#include "SingleInstance.h"
+#include "StatusTexts.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <ctime>
+#include <stdexcept>
+
+namespace {
+
+// A failure of the start-up with its number and description.
+struct StartupError : std::runtime_error {
+    int number;
+    StartupError(int n, const QString &description)
+        : std::runtime_error(description.toStdString()), number(n) {}
+};
+
+QString SiteSentence() {
+    return QStringLiteral(" Mais informações no site ") + corvel::SiteAddress() +
+           QStringLiteral(".");
+}
+
+const QString kEnding = QStringLiteral("\r\n\r\nO Corvel será finalizado agora.");
+
+void CriticalStartupMessage(int number, const QString &description) {
+    corvel::Message(nullptr,
+                    QStringLiteral("Ocorreu um erro crítico ao tentar inicializar o Corvel. "
+                                   "Geralmente isto ocorre quando o "
+                                   "Corvel não foi instalado corretamente. Tente reinstalar o "
+                                   "programa, porém reinicie seu "
+                                   "computador antes e, após reiniciar, feche todos os programas "
+                                   "abertos, para garantir que "
+                                   "não haja conflitos.\r\n\r\nCaso o erro persista, execute o "
+                                   "comando 'Corvel /UNSET' em um "
+                                   "terminal na pasta do programa. Persistindo o erro, entre em "
+                                   "contato conosco através de "
+                                   "nosso site informando o erro '(") +
+                        QString::number(number) + QStringLiteral(") ") + description +
+                        QStringLiteral("'."),
+                    QStringLiteral("Erro Crítico de Inicialização"), corvel::MsgIcon::Critical);
+}
+
+bool SplashOn() {
+    return ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("Splash")) !=
+           QLatin1String("0");
+}
+
+void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+// ---- splash window ------------------------------------------------------------
+
+frmAbertura::frmAbertura(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("frmAbertura"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setStyleSheet(
+        QStringLiteral("frmAbertura { background: #1f3b57; } QLabel { color: #f4f7fa; }"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("imgAbertura"));
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->setPixmap(QIcon(QStringLiteral(":/icons/corvel.svg")).pixmap(96, 96));
+    layout->addWidget(m_picture, 1);
+    auto *title = new QLabel(QStringLiteral("Corvel"), this);
+    title->setObjectName(QStringLiteral("lblTitulo"));
+    QFont f = title->font();
+    f.setPointSize(f.pointSize() + 12);
+    f.setBold(true);
+    title->setFont(f);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+    lblVersao = new QLabel(this);
+    lblVersao->setObjectName(QStringLiteral("lblVersao"));
+    lblVersao->setAlignment(Qt::AlignCenter);
+    layout->addWidget(lblVersao);
+    lblCompilacao = new QLabel(this);
+    lblCompilacao->setObjectName(QStringLiteral("lblCompilacao"));
+    lblCompilacao->setAlignment(Qt::AlignCenter);
+    layout->addWidget(lblCompilacao);
+    layout->addSpacing(12);
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    layout->addWidget(lblStatus);
+    setFixedSize(420, 280);
+}
+
+void frmAbertura::SetStatus(const QString &text) {
+    lblStatus->setText(text);
+}
+
+bool frmAbertura::LoadPicture(const QString &path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) return false;
+    // The picture is the whole window; the labels stay on it.
+    m_picture->setPixmap(QPixmap::fromImage(image));
+    m_picture->setScaledContents(false);
+    setFixedSize(qMax(420, image.width()), qMax(280, image.height() + 120));
+    return true;
+}
+
+// ---- start-up -----------------------------------------------------------------
+
+namespace corvel {
+
+StartAction RunCommandLineWord(const QString &commandLine) {
+    switch (ClassifyCommandLine(commandLine)) {
+    case CommandWord::Help:
+        Message(nullptr, HelpText(), QStringLiteral("Command Line"), MsgIcon::Question);
+        return StartAction::End;
+    case CommandWord::About:
+        Message(nullptr, AboutText(), QStringLiteral("Sobre o Corvel"), MsgIcon::Information);
+        return StartAction::End;
+    case CommandWord::Unset:
+        if (Message(nullptr, UnsetQuestion(), QStringLiteral("Desconfigurar"), MsgIcon::Question,
+                    MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes) {
+            RemoveAllSettings();
+            Message(nullptr, QStringLiteral("As configurações foram removidas com sucesso."),
+                    QStringLiteral("Desconfiguração"), MsgIcon::Information);
+        }
+        return StartAction::End;
+    case CommandWord::Set:
+        if (Message(nullptr, SetQuestion(), QStringLiteral("Reconfigurar"), MsgIcon::Warning,
+                    MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes) {
+            ApplyDefaultSettings(true);
+            Message(nullptr,
+                    QStringLiteral(
+                        "As configurações foram ajustadas para os padrões. Reexecute o Corvel."),
+                    QStringLiteral("Reconfigurado"), MsgIcon::Information);
+        }
+        return StartAction::End;
+    case CommandWord::None:
+    case CommandWord::File:
+        break;
+    }
+    return StartAction::Continue;
+}
+
+QString MissingRequiredFile() {
+    const QString library = ControlLibraryPath();
+    if (!QFileInfo(library).isFile()) return QFileInfo(library).fileName();
+    if (!QFileInfo(InstallationFolder() + QStringLiteral("/Comandos")).isDir())
+        return QStringLiteral("Comandos");
+    return QString();
+}
+
+StartupResult StartCorvel(const QString &commandLine,
+                          const std::function<void(frmMain &)> &registerSubsystems) {
+    StartupResult result;
+    // 3: the root folder cannot hold the working folders.
+    if (ProgramFolder() == QLatin1String("/")) {
+        Message(
+            nullptr,
+            QStringLiteral(
+                "Por questões técnicas, o Corvel não pode ser excutado a partir do diretório raiz "
+                "(root) de uma unidade. Por favor, instale o programa em uma pasta."),
+            QStringLiteral("Diretório Inválido"), MsgIcon::Critical);
+        result.exitCode = 1;
+        return result;
+    }
+    frmAbertura *splash = nullptr;
+    try {
+        // 5: command-line words.
+        if (!commandLine.trimmed().isEmpty() && RunCommandLineWord(commandLine) == StartAction::End)
+            return result;
+
+        // 6: splash look.
+        splash = new frmAbertura;
+        const QString picture = ProgramFolder() + QStringLiteral("/Corvel.pht");
+        if (QFileInfo(picture).isFile()) splash->LoadPicture(picture);
+        splash->lblVersao->setText(QStringLiteral("Versão ") + VersionText());
+        splash->lblCompilacao->setText(QStringLiteral("Gerado em ") + BuildText());
+
+        // 7: fill missing settings.
+        ApplyDefaultSettings(false);
+
+        // 8
+        const bool showSplash = SplashOn();
+        splash->SetStatus(QStringLiteral("Inicializando o ambiente..."));
+        if (showSplash) {
+            if (QScreen *s = QGuiApplication::primaryScreen())
+                splash->move(s->availableGeometry().center() - splash->rect().center());
+            splash->show();
+        }
+        QCoreApplication::processEvents();
+
+        // 9, 10: program folder and working folders.
+        WriteSetting(QStringLiteral("Caminhos"), QStringLiteral("CorvelDir"), ProgramFolder());
+        QString failed;
+        if (!EnsureProgramFolders(&failed))
+            throw StartupError(75, QStringLiteral("Não foi possível criar a pasta %1").arg(failed));
+
+        // 11
+        std::srand(unsigned(std::time(nullptr)));
+        splash->SetStatus(QStringLiteral("Inicializando o componente de edição..."));
+        QCoreApplication::processEvents();
+
+        // 12: the installation's run-time parts.
+        const QString missing = MissingRequiredFile();
+        if (!missing.isEmpty()) {
+            Message(
+                nullptr,
+                QStringLiteral(
+                    "O arquivo %1, essencial para a execução do programa, não foi encontrado na "
+                    "pasta "
+                    "de instalação do Corvel. Tente reinstalar o programa, caso tenha instalado a "
+                    "versão padrão, tente executar a versão completa do instalador.")
+                        .arg(missing) +
+                    SiteSentence() + kEnding,
+                QStringLiteral("Erro Crítico"), MsgIcon::Critical);
+            delete splash;
+            result.exitCode = 1;
+            return result;
+        }
+
+        // 13: probe the editor component.
+        QString error;
+        ICorvelEdit *probe = CreateCorvelEdit(nullptr, &error);
+        if (!probe) {
+            Message(
+                nullptr,
+                QStringLiteral(
+                    "O arquivo %1, essencial para a execução do aplicativo, não foi encontrado ou "
+                    "não pode ser carregado. Tente reinstalar o programa.")
+                        .arg(QFileInfo(ControlLibraryPath()).fileName()) +
+                    SiteSentence() + kEnding,
+                QStringLiteral("Erro Crítico"), MsgIcon::Critical);
+            delete splash;
+            result.exitCode = 1;
+            return result;
+        }
+        delete probe->widget();
+
+        // 14
+        splash->SetStatus(QStringLiteral("Carregando módulo principal..."));
+        QCoreApplication::processEvents();
+        if (showSplash) Wait(2000);
+
+        // 16: the main window (the tray, step 15, is its subsystem's load step).
+        auto *main = new frmMain;
+        if (registerSubsystems) registerSubsystems(*main);
+        splash->SetStatus(QStringLiteral("Carregando arquivos em edição..."));
+        main->Form_Load(commandLine);
+        delete splash;
+        splash = nullptr;
+        if (main->LoadFailed()) {
+            delete main;
+            result.exitCode = 1;
+            return result;
+        }
+        result.window = main;
+    } catch (const StartupError &e) {
+        delete splash;
+        CriticalStartupMessage(e.number, QString::fromStdString(e.what()));
+        result.exitCode = 1;
+    } catch (const std::exception &e) {
+        delete splash;
+        CriticalStartupMessage(1, QString::fromStdString(e.what()));
+        result.exitCode = 1;
+    }
+    return result;
+}
+
+int RunCorvel(QApplication &app, const std::function<void(frmMain &)> &registerSubsystems) {
+    // 1: the start time.
+    MarkStartTime();
+    const QString commandLine = JoinArguments(app.arguments().mid(1));
+
+    // 2: a running instance takes the command line over.
+    if (SingleInstance::HandOver(CommandLineFile(commandLine))) return 0;
+    auto *instance = new SingleInstance(&app);
+    instance->Listen();
+    // Texts arriving before the main window exists wait for it.
+    QStringList early;
+    QObject::connect(instance, &SingleInstance::received, &app, [&early](const QString &text) {
+        if (frmMain *m = MainWindow())
+            m->Form_LinkExecute(text);
+        else
+            early << text;
+    });
+
+    StartupResult r = StartCorvel(commandLine, registerSubsystems);
+    if (!r.window) return r.exitCode;
+    for (const QString &text : std::as_const(early))
+        r.window->Form_LinkExecute(text);
+    early.clear();
+    app.setQuitOnLastWindowClosed(false);
+    // Closing the main window ends the program even when other windows
+    // (the tray icon's) stay.
+    class CloseWatcher : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject *, QEvent *e) override {
+            if (e->type() == QEvent::Close && e->isAccepted())
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            return false;
+        }
+    };
+    r.window->installEventFilter(new CloseWatcher(r.window));
+    const int code = app.exec();
+    delete r.window;
+    return code;
+}
+
+} // namespace corvel

@@ -1,0 +1,184 @@
+// Timings of the editor component on the 512k corpus page: plain text in and
+// out, coloured rich text in and out, temporary copies, one typed character,
+// and resident memory. Run by hand (offscreen): bench_control [file]
+#include "CorvelEdit.h"
+#include "EditSurface.h"
+#include "RtfDocument.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double Median(QVector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0 : v[v.size() / 2];
+}
+
+// Milliseconds of `run`, median of n runs; `before` runs untimed first.
+double Time(int n, const std::function<void()> &run, const std::function<void()> &before = {}) {
+    QVector<double> ms;
+    for (int i = 0; i < n; ++i) {
+        if (before) before();
+        QElapsedTimer t;
+        t.start();
+        run();
+        ms.append(t.nsecsElapsed() / 1e6);
+    }
+    return Median(ms);
+}
+
+void Settle() {
+    QCoreApplication::processEvents();
+}
+
+long RssKiB() {
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// What the colouriser makes of a page: one colour run per tag name and one
+// per attribute (name and value), as RTF from the document model.
+corvel::rtf::Document Coloured(const QString &text, int *runs) {
+    corvel::rtf::Document doc;
+    doc.text = QString(text).remove(u'\r');
+    for (int c : {0x800000, 0x0000FF, 0x008000, 0x808080}) {
+        corvel::rtf::CharFormat f;
+        f.font = "Courier New";
+        f.pointSize = 10;
+        f.color = c;
+        doc.formats.append(f);
+    }
+    static const QRegularExpression tag("<[!/?]?[A-Za-z][^>]*>");
+    static const QRegularExpression attr(
+        "\\s([A-Za-z_:][-\\w:.]*)(\\s*=\\s*(\"[^\"]*\"|'[^']*'|[^\\s>]+))?");
+    auto it = tag.globalMatch(doc.text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const int s = int(m.capturedStart()), len = int(m.capturedLength());
+        const QString body = m.captured();
+        int nameEnd = 1;
+        while (nameEnd < len && !body[nameEnd].isSpace() && body[nameEnd] != u'>')
+            ++nameEnd;
+        doc.ranges.append({s, nameEnd, 0});
+        int last = s + nameEnd;
+        auto ai = attr.globalMatch(body, nameEnd);
+        while (ai.hasNext()) {
+            const auto a = ai.next();
+            const int as = s + int(a.capturedStart());
+            if (as < last) continue;
+            doc.ranges.append({as, int(a.capturedLength()), 1});
+            last = as + int(a.capturedLength());
+        }
+        if (last < s + len) doc.ranges.append({last, s + len - last, 0});
+    }
+    *runs = int(doc.ranges.size());
+    return doc;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QStringLiteral(CORVEL_CORPUS_DIR "/real_500k.crlf.html");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+        return 1;
+    }
+    const QString text = QString::fromUtf8(f.readAll());
+    const long rssStart = RssKiB();
+
+    CorvelEdit ed;
+    ed.resize(1000, 700);
+    ed.show();
+    Settle();
+    const bool noWrap = qEnvironmentVariableIntValue("BENCH_NOWRAP") != 0;
+    ed.setQuebrarLinha(noWrap);
+    std::printf("%s: %lld characters, %s\n", qPrintable(path), (long long)text.size(),
+                noWrap ? "no wrap" : "wrap at the window edge");
+
+    const double put = Time(7, [&] {
+        ed.setTexto(text);
+        Settle();
+    });
+    QString got;
+    const double get = Time(
+        7, [&] { got = ed.Texto(); },
+        [&] {
+            // A change, so that the text is really built.
+            ed.setSelInicio(0);
+            ed.setSelTexto(QString());
+            ed.setSelTexto("x");
+            ed.setSelInicio(0);
+            ed.setSelTamanho(1);
+            ed.setSelTexto(QString());
+        });
+    if (got != text) std::printf("  Texto differs from the file!\n");
+
+    int runs = 0;
+    const QString rtf = QString::fromLatin1(corvel::rtf::Write(Coloured(text, &runs)));
+    const double rtfPut = Time(7, [&] {
+        ed.setTextoRTF(rtf);
+        Settle();
+    });
+    if (ed.Texto() != text) std::printf("  text after TextoRTF differs!\n");
+    // The share of the RTF reader in the put.
+    const double rtfParse = Time(7, [&] {
+        corvel::rtf::Document d;
+        corvel::rtf::ReadText(rtf, &d);
+    });
+    QString rtfOut;
+    const double rtfGet = Time(7, [&] { rtfOut = ed.TextoRTF(); });
+
+    QTemporaryDir dir;
+    ed.setDiretorioTemporario(dir.path());
+    const double tempWrite = Time(7, [&] { ed.GravarTemporario(); });
+    const QString name = ed.ArquivoTemporario();
+    const double tempRead = Time(7, [&] {
+        ed.LerTemporario(name);
+        Settle();
+    });
+    if (ed.Texto() != text) std::printf("  text after LerTemporario differs!\n");
+
+    // One character typed in the middle of the coloured document, with the
+    // caret position update that follows every key.
+    ed.setSelInicio(ed.Tamanho() / 2);
+    ed.surface()->setFocus();
+    Settle();
+    const double typed = Time(21, [&] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+        QCoreApplication::sendEvent(ed.surface(), &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+        QCoreApplication::sendEvent(ed.surface(), &release);
+        Settle();
+    });
+    const long rss = RssKiB();
+
+    std::printf("colour runs: %d, RTF %lld bytes\n", runs, (long long)rtf.size());
+    std::printf("Texto put        %8.2f ms (target 40)\n", put);
+    std::printf("Texto get        %8.2f ms (target 20)\n", get);
+    std::printf("TextoRTF put     %8.2f ms (target 120)\n", rtfPut);
+    std::printf("  of which reading the RTF %8.2f ms\n", rtfParse);
+    std::printf("TextoRTF get     %8.2f ms (target 60)\n", rtfGet);
+    std::printf("GravarTemporario %8.2f ms (target 150)\n", tempWrite);
+    std::printf("LerTemporario    %8.2f ms (target 150)\n", tempRead);
+    std::printf("typed character  %8.3f ms (target 1)\n", typed);
+    std::printf("RSS              %8.1f MiB (start %.1f MiB; target 45)\n", rss / 1024.0,
+                rssStart / 1024.0);
+    return 0;
+}

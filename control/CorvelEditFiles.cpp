@@ -1,0 +1,210 @@
+// CorvelEdit: the document file, the temporary copy and the RTF form.
+#include "CorvelEdit.h"
+
+#include "EditSurface.h"
+#include "FileErrors.h"
+#include "RichText.h"
+#include "RtfDocument.h"
+#include "TextPositions.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include <cerrno>
+
+using namespace corvel::control;
+
+namespace {
+
+QString DateText(const QDateTime &t) {
+    return t.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+}
+
+// Writes bytes to a file atomically; an error text naming the file, or "".
+QString WriteFileAtomically(const QString &path, const QByteArray &bytes) {
+    QSaveFile f(path);
+    // A folder that does not let us create the temporary file but holds a
+    // writable file: write the file in place rather than fail.
+    f.setDirectWriteFallback(true);
+    if (!f.open(QIODevice::WriteOnly)) return FileErrorText(errno, path, true);
+    if (f.write(bytes) != bytes.size()) {
+        const int err = errno;
+        f.cancelWriting();
+        return FileErrorText(err, path, true);
+    }
+    if (!f.commit()) return FileErrorText(errno, path, true);
+    return QString();
+}
+
+} // namespace
+
+void CorvelEdit::loadDocument(const corvel::rtf::Document &d) {
+    // Built in one edit with undo off: the layout runs once, at the end.
+    QTextDocument *dd = doc();
+    const bool undo = dd->isUndoRedoEnabled();
+    dd->setUndoRedoEnabled(false);
+    dd->clear();
+    QTextCursor c(dd);
+    c.beginEditBlock();
+    InsertRtfDocument(c, d);
+    c.endEditBlock();
+    dd->setUndoRedoEnabled(undo);
+    m_surface->moveCursor(QTextCursor::Start);
+    textChangedByMember();
+}
+
+QString CorvelEdit::TextoRTF() const {
+    return QString::fromLatin1(corvel::rtf::Write(FromTextDocument(doc())));
+}
+
+void CorvelEdit::setTextoRTF(const QString &rtf) {
+    corvel::rtf::Document d;
+    if (!corvel::rtf::ReadText(rtf, &d)) {
+        // Not rich text at all: taken as plain text, as the surface would.
+        setTexto(rtf);
+        return;
+    }
+    loadDocument(d);
+}
+
+QString CorvelEdit::SelTextoRTF() const {
+    const QTextCursor c = m_surface->textCursor();
+    return QString::fromLatin1(
+        corvel::rtf::Write(FromTextDocument(doc(), c.selectionStart(), c.selectionEnd())));
+}
+
+void CorvelEdit::setSelTextoRTF(const QString &rtf) {
+    corvel::rtf::Document d;
+    if (!corvel::rtf::ReadText(rtf, &d)) d.text = rtf;
+    QTextCursor c = m_surface->textCursor();
+    c.beginEditBlock();
+    c.removeSelectedText();
+    InsertRtfDocument(c, d);
+    c.endEditBlock();
+    m_surface->setTextCursor(c);
+    textChangedByMember();
+}
+
+// --- the document file -------------------------------------------------------
+
+QString CorvelEdit::Arquivo() const {
+    return m_arquivo;
+}
+
+void CorvelEdit::setArquivo(const QString &path) {
+    m_arquivo = path;
+    if (path.isEmpty()) return;
+    const QFileInfo fi(path);
+    if (!fi.isFile()) return;
+    m_dataArquivo = DateText(fi.lastModified());
+    m_tamanhoArquivo = QString::number(fi.size());
+}
+
+QString CorvelEdit::UltimaGravacao() const {
+    return m_ultimaGravacao;
+}
+
+QString CorvelEdit::DataArquivo() const {
+    return m_dataArquivo;
+}
+
+QString CorvelEdit::TamanhoArquivo() const {
+    return m_tamanhoArquivo;
+}
+
+QString CorvelEdit::Gravar(const QString &path) {
+    m_ultimaGravacao = DateText(QDateTime::currentDateTime());
+    if (path.isEmpty()) {
+        m_gravado = false;
+        return QStringLiteral("Nome de arquivo vazio.");
+    }
+    corvel::TextEncoding used = m_encoding;
+    const QByteArray bytes = corvel::EncodeText(cachedText(), m_encoding, &used);
+    const QString error = WriteFileAtomically(path, bytes);
+    if (!error.isEmpty()) {
+        m_gravado = false;
+        return error;
+    }
+    m_encoding = used;
+    m_arquivo = path;
+    m_gravado = true;
+    m_alterado = false;
+    const QFileInfo fi(path);
+    m_dataArquivo = DateText(fi.lastModified());
+    m_tamanhoArquivo = QString::number(fi.size());
+    GravarTemporario();
+    return QString();
+}
+
+QString CorvelEdit::Ler(const QString &path) {
+    if (path.isEmpty()) return QStringLiteral("Nome de arquivo vazio.");
+    const QFileInfo fi(path);
+    if (!fi.exists()) return QStringLiteral("Arquivo não encontrado: %1").arg(path);
+    if (fi.isDir()) return QStringLiteral("O caminho indicado é uma pasta: %1").arg(path);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return FileErrorText(errno, path, false);
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) return FileErrorText(errno, path, false);
+    f.close();
+    const corvel::DecodedText decoded = corvel::DecodeText(bytes);
+    setTexto(decoded.text);
+    m_encoding = decoded.encoding;
+    m_arquivo = path;
+    const QFileInfo after(path);
+    m_dataArquivo = DateText(after.lastModified());
+    m_tamanhoArquivo = QString::number(after.size());
+    m_gravado = true;
+    return QString();
+}
+
+// --- the temporary copy ------------------------------------------------------
+
+QString CorvelEdit::ArquivoTemporario() const {
+    return m_arquivoTemporario;
+}
+
+void CorvelEdit::setArquivoTemporario(const QString &name) {
+    m_arquivoTemporario = name;
+}
+
+QString CorvelEdit::DiretorioTemporario() const {
+    return m_diretorioTemporario;
+}
+
+void CorvelEdit::setDiretorioTemporario(const QString &folder) {
+    // An empty folder stays empty (no temporary copies), rather than becoming
+    // the root folder.
+    m_diretorioTemporario = folder;
+    if (!folder.isEmpty() && !folder.endsWith(u'/')) m_diretorioTemporario += u'/';
+}
+
+void CorvelEdit::GravarTemporario() {
+    if (m_diretorioTemporario.isEmpty()) return;
+    if (m_arquivoTemporario.isEmpty()) {
+        QString name;
+        do {
+            const qint64 n = qRound64(m_random.generateDouble() * 1e8);
+            name = QStringLiteral("%1.ctm").arg(n, 8, 10, QLatin1Char('0'));
+        } while (QFileInfo::exists(m_diretorioTemporario + name));
+        m_arquivoTemporario = name;
+    }
+    // Failures are nobody's business here: the host's auto-save tries again.
+    WriteFileAtomically(m_diretorioTemporario + m_arquivoTemporario,
+                        corvel::rtf::Write(FromTextDocument(doc())));
+}
+
+void CorvelEdit::LerTemporario(const QString &name) {
+    if (m_diretorioTemporario.isEmpty() || name.isEmpty()) return;
+    QFile f(m_diretorioTemporario + name);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) return;
+    corvel::rtf::Document d;
+    if (!corvel::rtf::Read(bytes, &d)) return;
+    loadDocument(d);
+    m_arquivoTemporario = name;
+}

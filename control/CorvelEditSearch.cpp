@@ -1,0 +1,171 @@
+// CorvelEdit: lines as laid out, going to a line, find and replace.
+#include "CorvelEdit.h"
+
+#include "EditSurface.h"
+#include "TextCodec.h"
+#include "TextPositions.h"
+#include "TextSearch.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+
+using namespace corvel::control;
+
+// --- lines -------------------------------------------------------------------
+// Without wrapping every block is one line. With wrapping at the window edge
+// each wrapped piece is a line, so the blocks before the caret are laid out
+// (the layout keeps them until they change or the width does).
+
+bool CorvelEdit::wraps() const {
+    return m_surface->lineWrapMode() != QPlainTextEdit::NoWrap;
+}
+
+namespace {
+
+QPlainTextDocumentLayout *PlainLayout(QTextDocument *doc) {
+    return qobject_cast<QPlainTextDocumentLayout *>(doc->documentLayout());
+}
+
+int LinesOf(QPlainTextDocumentLayout *layout, const QTextBlock &b) {
+    if (!b.isVisible()) return 0;
+    if (layout) layout->ensureBlockLayout(b);
+    return std::max(1, b.layout()->lineCount());
+}
+
+} // namespace
+
+int CorvelEdit::lineOfPosition(int docPos, int *lineStart) const {
+    QTextBlock b = doc()->findBlock(docPos);
+    if (!b.isValid()) b = doc()->lastBlock();
+    if (!wraps()) {
+        *lineStart = b.position();
+        return b.blockNumber();
+    }
+    QPlainTextDocumentLayout *layout = PlainLayout(doc());
+    int line = 0;
+    for (QTextBlock x = doc()->begin(); x.isValid() && x != b; x = x.next())
+        line += LinesOf(layout, x);
+    LinesOf(layout, b);
+    const QTextLayout *tl = b.layout();
+    const int rel = docPos - b.position();
+    QTextLine l = tl->lineForTextPosition(rel);
+    if (!l.isValid() && tl->lineCount() > 0) l = tl->lineAt(tl->lineCount() - 1);
+    if (!l.isValid()) {
+        *lineStart = b.position();
+        return line;
+    }
+    *lineStart = b.position() + l.textStart();
+    return line + l.lineNumber();
+}
+
+int CorvelEdit::lineStartPosition(int line) const {
+    if (!wraps()) {
+        const QTextBlock b = doc()->findBlockByNumber(std::clamp(line, 0, doc()->blockCount() - 1));
+        return b.position();
+    }
+    QPlainTextDocumentLayout *layout = PlainLayout(doc());
+    int first = 0;
+    QTextBlock last;
+    for (QTextBlock x = doc()->begin(); x.isValid(); x = x.next()) {
+        const int n = LinesOf(layout, x);
+        if (n == 0) continue;
+        last = x;
+        if (line < first + n) {
+            const QTextLine l = x.layout()->lineAt(line - first);
+            return x.position() + (l.isValid() ? l.textStart() : 0);
+        }
+        first += n;
+    }
+    return last.isValid() ? last.position() : 0;
+}
+
+int CorvelEdit::layoutLineCount() const {
+    if (!wraps()) return doc()->blockCount();
+    QPlainTextDocumentLayout *layout = PlainLayout(doc());
+    int n = 0;
+    for (QTextBlock x = doc()->begin(); x.isValid(); x = x.next())
+        n += LinesOf(layout, x);
+    return std::max(1, n);
+}
+
+void CorvelEdit::IrParaLinha(int line) {
+    if (line < 0) return;
+    int target;
+    if (line == 0) {
+        // Line 0: the start of the line that holds the caret.
+        lineOfPosition(m_surface->textCursor().selectionStart(), &target);
+    } else {
+        const int count = layoutLineCount();
+        target = lineStartPosition(std::min(line - 1, count - 1));
+    }
+    QTextCursor c = m_surface->textCursor();
+    c.setPosition(target);
+    m_surface->setTextCursor(c);
+    m_surface->ensureCursorVisible();
+    UpdatePos();
+}
+
+// --- find and replace --------------------------------------------------------
+
+bool CorvelEdit::Procurar(const QString &text, bool matchCase, bool wholeWord) {
+    int start, length;
+    selection(&start, &length);
+    // A selected occurrence is stepped over; one at an unselected caret is
+    // found.
+    const int from = length > 0 ? start + 1 : start;
+    const int p = FindText(cachedText(), text, from, matchCase, wholeWord);
+    if (p < 0) return false;
+    selectHost(p, int(text.size()));
+    return true;
+}
+
+bool CorvelEdit::ProcurarRegExp(const QString &pattern, bool ignoreCase) {
+    int start, length;
+    selection(&start, &length);
+    Match m;
+    if (!FindRegExp(cachedText(), pattern, ignoreCase, start, length, &m, &m_ultimoErro))
+        return false;
+    selectHost(m.start, m.length);
+    return true;
+}
+
+bool CorvelEdit::Substituir(const QString &text, const QString &replacement, bool matchCase,
+                            bool wholeWord) {
+    if (m_surface->textCursor().hasSelection()) {
+        replaceSelection(replacement);
+        textChangedByMember();
+    }
+    return Procurar(text, matchCase, wholeWord);
+}
+
+void CorvelEdit::SubstituirTodos(const QString &text, const QString &replacement, bool matchCase,
+                                 bool wholeWord) {
+    int start, length;
+    selection(&start, &length);
+    const int from = length > 0 ? start + 1 : start;
+    // One scan of the text finds every occurrence the replace loop would
+    // meet; they are then replaced from the last to the first, so earlier
+    // offsets stay valid, in one undoable edit.
+    const QVector<int> found =
+        FindAllForReplace(cachedText(), text, replacement, from, matchCase, wholeWord);
+    if (found.isEmpty()) return;
+    const int len = int(text.size());
+    const int insertedLength = int(corvel::ToCrLf(replacement).size());
+    QTextCursor c(doc());
+    c.beginEditBlock();
+    for (int i = int(found.size()) - 1; i >= 0; --i) {
+        c.setPosition(FromCrLfOffset(doc(), found[i]));
+        c.setPosition(FromCrLfOffset(doc(), found[i] + len), QTextCursor::KeepAnchor);
+        c.insertText(replacement);
+    }
+    c.endEditBlock();
+    textChangedByMember();
+    // The caret ends after the last inserted text, nothing selected.
+    const int caret =
+        found.last() + (int(found.size()) - 1) * (insertedLength - len) + insertedLength;
+    selectHost(caret, 0);
+}

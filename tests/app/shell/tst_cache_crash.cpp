@@ -18,7 +18,6 @@ class TestCacheCrash : public QObject {
 
     // Starts Corvel on file, waits for its first auto-save and kills it.
     void runAndKill(Home &home, const QString &file) {
-        if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("CORVEL_HOME"), home.dir.filePath(QStringLiteral("prog")));
@@ -62,12 +61,13 @@ private slots:
     void initTestCase() { UseControlLibrary(); }
 
     void killedProcessLosesNothing() {
+        if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
         Home home;
         const QString file = home.work(QStringLiteral("morto.html"));
         const QByteArray content = "<html>\r\n<p>conte\xc3\xbado</p>\r\n</html>";
         prepare(home, file, content);
         runAndKill(home, file);
-        if (QTest::currentTestFailed() || QTest::currentTestResolved()) return;
+        if (QTest::currentTestFailed()) return;
 
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
@@ -80,11 +80,12 @@ private slots:
     }
 
     void fileChangedAfterTheKillIsOffered() {
+        if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
         Home home;
         const QString file = home.work(QStringLiteral("mudou.html"));
         prepare(home, file, "<p>antes</p>");
         runAndKill(home, file);
-        if (QTest::currentTestFailed() || QTest::currentTestResolved()) return;
+        if (QTest::currentTestFailed()) return;
         WriteBytes(file, "<p>depois, maior</p>");
 
         ScriptedDialogs dialogs;

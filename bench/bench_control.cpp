@@ -167,7 +167,18 @@ int main(int argc, char **argv) {
         QCoreApplication::sendEvent(ed.surface(), &release);
         Settle();
     });
+    // The host reads the caret's line and column after every key (its
+    // 120 ms timer); with wrapping that walks the blocks before the caret.
+    const double linha = Time(
+        21, [&] { ed.Linha(); },
+        [&] {
+            static int step = 0;
+            ed.setSelInicio(ed.Tamanho() / 2 + (++step % 2) * 200);
+        });
     const long rss = RssKiB();
+    // Going to the last line lays out every block when lines wrap.
+    const double lastLine = Time(1, [&] { ed.IrParaLinha(ed.ContarLinhas()); });
+    const long rssAll = RssKiB();
 
     std::printf("colour runs: %d, RTF %lld bytes\n", runs, (long long)rtf.size());
     std::printf("Texto put        %8.2f ms (target 40)\n", put);
@@ -178,6 +189,8 @@ int main(int argc, char **argv) {
     std::printf("GravarTemporario %8.2f ms (target 150)\n", tempWrite);
     std::printf("LerTemporario    %8.2f ms (target 150)\n", tempRead);
     std::printf("typed character  %8.3f ms (target 1)\n", typed);
+    std::printf("Linha after a move %6.3f ms\n", linha);
+    std::printf("IrParaLinha(last) %7.2f ms, RSS then %.1f MiB\n", lastLine, rssAll / 1024.0);
     std::printf("RSS              %8.1f MiB (start %.1f MiB; target 45)\n", rss / 1024.0,
                 rssStart / 1024.0);
     return 0;

@@ -48,7 +48,8 @@ CorvelEdit::CorvelEdit(QWidget *parent)
     m_corTexto = RgbOf(m_surface->palette().color(QPalette::Text));
     m_corFundo = RgbOf(m_surface->palette().color(QPalette::Base));
     m_surface->onKeyPress = [this](QKeyEvent *e) { return handleKey(e); };
-    m_surface->onPositionEvent = [this] { UpdatePos(); };
+    m_surface->onPositionEvent = [this] { m_posDirty = true; };
+    connect(m_surface, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_posDirty = true; });
     connect(doc(), &QTextDocument::contentsChange, this, &CorvelEdit::onContentsChange);
     setFocusProxy(m_surface);
 }
@@ -65,12 +66,14 @@ QTextDocument *CorvelEdit::doc() const {
 void CorvelEdit::resizeEvent(QResizeEvent *e) {
     QWidget::resizeEvent(e);
     m_surface->setGeometry(rect());
+    m_posDirty = true;
 }
 
 // --- change tracking ---------------------------------------------------------
 
 void CorvelEdit::onContentsChange(int, int removed, int added) {
     m_textCacheValid = false;
+    m_posDirty = true;
     if (m_formatting > 0 || (removed == 0 && added == 0)) return;
     m_gravado = false;
     m_alterado = true;
@@ -383,15 +386,27 @@ void CorvelEdit::setAlterado(bool on) {
     m_alterado = on;
 }
 
+// Linha and Coluna are what UpdatePos computes. Every key, click and caret
+// move marks them stale, and they are computed when read: the host polls them
+// often, while the caret may move thousands of times in between (a member
+// loop, or a key held down), and with wrapped lines the computation walks the
+// blocks before the caret.
 QString CorvelEdit::Linha() const {
+    if (m_posDirty) computePos();
     return m_linha;
 }
 
 QString CorvelEdit::Coluna() const {
+    if (m_posDirty) computePos();
     return m_coluna;
 }
 
 void CorvelEdit::UpdatePos() {
+    computePos();
+}
+
+void CorvelEdit::computePos() const {
+    m_posDirty = false;
     const int start = m_surface->textCursor().selectionStart();
     int lineStart = 0;
     const int line = lineOfPosition(start, &lineStart);

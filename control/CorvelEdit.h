@@ -184,13 +184,17 @@ private:
     // position where a line starts, and how many there are.
     bool wraps() const;
     int lineOfPosition(int docPos, int *lineStart) const;
+    void computePos() const;
     int lineStartPosition(int line) const;
     int layoutLineCount() const;
 
     EditSurface *m_surface = nullptr;
     QString m_tabTexto = QStringLiteral("    ");
-    QString m_linha = QStringLiteral("1");
-    QString m_coluna = QStringLiteral("1");
+    mutable QString m_linha = QStringLiteral("1");
+    mutable QString m_coluna = QStringLiteral("1");
+    // The caret moved or the text or layout changed since Linha and Coluna
+    // were computed; they are brought up to date when next read.
+    mutable bool m_posDirty = false;
     QString m_arquivo, m_dataArquivo, m_tamanhoArquivo, m_ultimaGravacao;
     QString m_arquivoTemporario, m_diretorioTemporario;
     QString m_ultimoErro;

@@ -106,7 +106,6 @@ void CorvelEdit::IrParaLinha(int line) {
     c.setPosition(target);
     m_surface->setTextCursor(c);
     m_surface->ensureCursorVisible();
-    UpdatePos();
 }
 
 // --- find and replace --------------------------------------------------------

@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QUrl>
+
+#include <algorithm>
 
 EditSurface::EditSurface(QWidget *parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("HTML"));
@@ -30,8 +33,16 @@ void EditSurface::mouseReleaseEvent(QMouseEvent *e) {
 
 // Only text comes in by paste or drop: the document never holds pictures or
 // other objects.
+// Files dropped from a file manager are left to the host window (it opens
+// them) instead of coming in as their path names.
 bool EditSurface::canInsertFromMimeData(const QMimeData *source) const {
-    return source && source->hasText();
+    if (!source || !source->hasText()) return false;
+    if (source->hasUrls()) {
+        const QList<QUrl> urls = source->urls();
+        if (std::all_of(urls.begin(), urls.end(), [](const QUrl &u) { return u.isLocalFile(); }))
+            return false;
+    }
+    return true;
 }
 
 void EditSurface::insertFromMimeData(const QMimeData *source) {

@@ -16,11 +16,17 @@ public:
     // Called after a key press or release, and after a mouse click.
     std::function<void()> onPositionEvent;
 
+    // Whether a paste or drop of this data is taken (text only; files are
+    // left to the host window).
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
-    bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    // Tab and Shift+Tab are the editor's own keys, locked or not: they never
+    // move the focus.
+    bool focusNextPrevChild(bool) override { return false; }
 };

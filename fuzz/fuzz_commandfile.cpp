@@ -33,20 +33,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString fault = corvel::ValidateCommandFile(path, params);
     (void)corvel::ValidationFaultText(QStringLiteral("x.tpc"), fault);
 
-    // What the dialog reads from each parameter section.
+    // What the dialog reads from each parameter section; the reader read
+    // once must agree with the single-value reads.
+    const corvel::CommandFileReader file(path);
     QVector<corvel::CommandParameter> table;
+    int compared = 0;
     for (const QString &p : params) {
+        if (compared++ < 3 && file.value(p, QStringLiteral("Titulo")) !=
+                                  ReadIniValue(p, QStringLiteral("Titulo"), path))
+            abort();
         corvel::ParamButton b;
-        if (corvel::ParseParamButton(ReadIniValue(p, QStringLiteral("Botao"), path), &b)) {
+        if (corvel::ParseParamButton(file.value(p, QStringLiteral("Botao")), &b)) {
             if (b.left <= 0 || b.left >= 61 || b.width <= 0 || b.width >= 21) abort();
         }
-        const int max = corvel::ParamMaxLength(ReadIniValue(p, QStringLiteral("Maximo"), path));
+        const int max = corvel::ParamMaxLength(file.value(p, QStringLiteral("Maximo")));
         if (max <= 0 || max > 500) abort();
-        const QString values = ReadIniValue(p, QStringLiteral("Valores"), path);
+        const QString values = file.value(p, QStringLiteral("Valores"));
         if (values.size() > 2047) abort();
         (void)corvel::ListItems(values, {QStringLiteral("Sans")});
         (void)corvel::StyleValueItems(values, {});
-        table.append({p, ReadIniValue(p, QStringLiteral("Texto"), path)});
+        table.append({p, file.value(p, QStringLiteral("Texto"))});
     }
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString r = corvel::BuildResult(

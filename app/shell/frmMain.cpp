@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSet>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -107,6 +108,12 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), d(new Private) {
     BuildToolbar();
     BuildStatusBar();
     BuildTimers();
+
+    // A comfortable first size, within the screen.
+    QSize size(1120, 760);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
 
     // Key preview: every key press of this window passes the filters first.
     qApp->installEventFilter(this);

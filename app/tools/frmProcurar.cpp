@@ -61,6 +61,8 @@ QComboBox *NewCombo(QWidget *parent, const char *name) {
     c->setObjectName(QString::fromLatin1(name));
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is what is searched: no completion from the list.
+    c->setCompleter(nullptr);
     c->setMaxVisibleItems(15);
     c->setMinimumContentsLength(30);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

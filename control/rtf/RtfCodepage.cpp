@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <QStringDecoder>
 #include <array>
+#include <memory>
 
 namespace corvel::rtf::detail {
 
@@ -73,27 +74,38 @@ QByteArray ConverterName(int cp) {
     return "cp" + QByteArray::number(cp);
 }
 
-// The high half of a single-byte page, built once per page and shared; null
-// when Qt has no converter for it.
-const HighTable *SingleByteTable(int cp) {
+// What Qt offers for a page, looked up once per page number and shared.
+struct PageInfo {
+    bool known = false;
+    HighTable high{}; // single-byte pages only
+};
+
+const PageInfo &Page(int cp) {
     static QMutex mutex;
-    static QHash<int, std::shared_ptr<HighTable>> cache;
+    static QHash<int, std::shared_ptr<PageInfo>> cache;
     QMutexLocker lock(&mutex);
     auto it = cache.constFind(cp);
-    if (it != cache.constEnd()) return it.value().get();
-    std::shared_ptr<HighTable> table;
-    QStringDecoder probe(ConverterName(cp).constData());
-    if (probe.isValid()) {
-        table = std::make_shared<HighTable>();
+    if (it != cache.constEnd()) return *it.value();
+    auto info = std::make_shared<PageInfo>();
+    const QByteArray name = ConverterName(cp);
+    QStringDecoder dec(name.constData(), QStringConverter::Flag::Stateless);
+    info->known = dec.isValid();
+    if (info->known && !IsMultiByte(cp)) {
+        QByteArray high(128, '\0');
+        for (int i = 0; i < 128; ++i)
+            high[i] = char(0x80 + i);
+        const QString all = dec(high);
         for (int i = 0; i < 128; ++i) {
-            QStringDecoder dec(ConverterName(cp).constData());
-            const char byte = char(0x80 + i);
-            const QString s = dec(QByteArrayView(&byte, 1));
-            (*table)[i] = s.size() == 1 ? char16_t(s.at(0).unicode()) : Table1252()[i];
+            if (all.size() == 128) {
+                info->high[i] = char16_t(all.at(i).unicode());
+            } else { // a page that is not one character per byte after all
+                const QString one = dec(high.mid(i, 1));
+                info->high[i] = one.size() == 1 ? char16_t(one.at(0).unicode()) : Table1252()[i];
+            }
         }
     }
-    cache.insert(cp, table);
-    return table.get();
+    cache.insert(cp, info);
+    return *info;
 }
 
 } // namespace
@@ -154,14 +166,17 @@ void ByteDecoder::setCodepage(int codepage, std::u16string *out) {
     if (codepage == cp_) return;
     flush(out);
     cp_ = codepage;
-    if (codepage == 1252) {
-        table_ = Table1252().data();
-    } else if (IsMultiByte(codepage)) {
-        const bool known = QStringDecoder(ConverterName(codepage).constData()).isValid();
-        table_ = known ? nullptr : Table1252().data();
+    table_ = Table1252().data();
+    multi_ = QStringDecoder();
+    if (codepage == 1252) return;
+    const PageInfo &page = Page(codepage);
+    if (!page.known) return; // unknown pages read as Windows-1252
+    if (IsMultiByte(codepage)) {
+        table_ = nullptr;
+        multi_ =
+            QStringDecoder(ConverterName(codepage).constData(), QStringConverter::Flag::Stateless);
     } else {
-        const HighTable *t = SingleByteTable(codepage);
-        table_ = t ? t->data() : Table1252().data();
+        table_ = page.high.data();
     }
 }
 
@@ -174,12 +189,11 @@ void ByteDecoder::push(unsigned char byte, std::u16string *out) {
 }
 
 void ByteDecoder::flushSlow(std::u16string *out) {
-    // A stateless converter per burst: an incomplete character at the end of
-    // one burst becomes a replacement character instead of swallowing bytes
-    // of the next burst.
-    QStringDecoder dec(ConverterName(cp_).constData(), QStringConverter::Flag::Stateless);
-    const QString s = dec(pending_);
+    // Stateless: an incomplete character at the end of one burst becomes a
+    // replacement character instead of swallowing bytes of the next burst.
+    const QString s = multi_(pending_);
     out->append(reinterpret_cast<const char16_t *>(s.utf16()), size_t(s.size()));
+    if (s.isEmpty()) out->push_back(0xFFFD); // a lone lead byte is not dropped silently
     pending_.clear();
 }
 

@@ -4,6 +4,7 @@
 // Qt offers, falling back to Windows-1252 when a page is unknown.
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <string>
 
 namespace corvel::rtf::detail {
@@ -37,6 +38,7 @@ private:
     void flushSlow(std::u16string *out);
     int cp_ = 1252;
     const char16_t *table_; // high half of a single-byte page; null: multi-byte
+    QStringDecoder multi_;  // the converter of a multi-byte page
     QByteArray pending_;
 };
 

@@ -588,8 +588,16 @@ private:
     void finish(Document *doc) {
         flushBytes();
         // The document's closing paragraph mark is not a line break of its text.
-        if (lastPar_ != std::string::npos && lastPar_ == out_.size()) out_.pop_back();
         closeRun();
+        if (lastPar_ != std::string::npos && lastPar_ == out_.size()) {
+            out_.pop_back();
+            // The run that held it may have been closed already (a run opened
+            // for bytes that decoded to nothing): end it with the text.
+            const int size = int(out_.size());
+            while (!ranges_.isEmpty() && ranges_.last().start >= size) ranges_.removeLast();
+            if (!ranges_.isEmpty() && ranges_.last().start + ranges_.last().length > size)
+                ranges_.last().length = size - ranges_.last().start;
+        }
         doc->text = QString::fromUtf16(out_.data(), qsizetype(out_.size()));
         doc->formats = std::move(formats_);
         doc->ranges = std::move(ranges_);

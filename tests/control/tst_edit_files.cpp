@@ -166,6 +166,17 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
+    void saveThroughALinkKeepsTheLink() {
+        WriteAll(path("real.txt"), "old");
+        QFile::link(path("real.txt"), path("link.txt"));
+        auto ed = NewEditor();
+        QCOMPARE(ed->Ler(path("link.txt")), QString());
+        ed->setTexto("new");
+        QCOMPARE(ed->Gravar(path("link.txt")), QString());
+        QVERIFY(QFileInfo(path("link.txt")).isSymLink());
+        QCOMPARE(ReadAll(path("real.txt")), QByteArray("new"));
+    }
+
     void arquivoPut() {
         auto ed = NewEditor();
         WriteAll(path("a.txt"), "12345");

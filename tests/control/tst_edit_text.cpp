@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTextDocument>
+#include <QUrl>
 
 using namespace edittest;
 
@@ -286,7 +287,8 @@ private slots:
         QCOMPARE(ed->Travar(), true);
         ed->setSelInicio(1);
         Key(*ed, Qt::Key_X, Qt::NoModifier, "x");
-        Key(*ed, Qt::Key_Tab, Qt::NoModifier, "\t");
+        QVERIFY(Key(*ed, Qt::Key_Tab, Qt::NoModifier, "\t"));
+        QVERIFY(Key(*ed, Qt::Key_Backtab, Qt::ShiftModifier));
         QCOMPARE(ed->Texto(), QString("ab"));
         // Members still write.
         ed->setSelTexto("Z");
@@ -309,6 +311,32 @@ private slots:
         ed->surface()->paste();
         QCOMPARE(ed->Texto(), QString("aX\r\nYb"));
         QCOMPARE(ed->surface()->document()->toHtml().contains("<img"), false);
+    }
+
+    void caretLineFollowsMembersToo() {
+        auto ed = NewEditor();
+        ed->setQuebrarLinha(true);
+        ed->setTexto("abc\r\ndef\r\nghi");
+        ed->setSelInicio(7);
+        QCOMPARE(ed->Linha(), QString("2"));
+        QCOMPARE(ed->Coluna(), QString("3"));
+        QVERIFY(ed->Procurar("gh"));
+        QCOMPARE(ed->Linha(), QString("3"));
+        QCOMPARE(ed->Coluna(), QString("1"));
+        ed->setTexto("x");
+        QCOMPARE(ed->Linha(), QString("1"));
+    }
+
+    void filesDroppedAreLeftToTheHost() {
+        auto ed = NewEditor();
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile("/tmp/a.html")});
+        files.setText("/tmp/a.html");
+        QMimeData text;
+        text.setText("plain");
+        EditSurface *surface = ed->surface();
+        QVERIFY(!surface->canInsertFromMimeData(&files));
+        QVERIFY(surface->canInsertFromMimeData(&text));
     }
 
     void visibleAndFocus() {

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "Folders.h"
+#include "IniDocument.h"
 #include "IniFiles.h"
 #include "Settings.h"
 
@@ -11,11 +12,20 @@ namespace {
 
 const QString kComando = QStringLiteral("Comando");
 
-QString Read(const QString &section, const char *key, const QString &path) {
-    return ReadIniValue(section, QLatin1String(key), path);
-}
+constexpr int kMaxValue = 2047;
 
 } // namespace
+
+struct CommandFileReader::Data {
+    IniDocument doc;
+};
+
+CommandFileReader::CommandFileReader(const QString &path)
+    : d(std::make_shared<Data>(Data{IniDocument::load(path)})) {}
+
+QString CommandFileReader::value(const QString &section, const QString &key) const {
+    return d->doc.value(section, key).trimmed().left(kMaxValue);
+}
 
 QString CommandsFolder() {
     return ProgramFolder() + QStringLiteral("/Comandos/");
@@ -46,6 +56,10 @@ ParamKind ParamKindOf(const QString &tipo) {
 }
 
 QString ValidateCommandFile(const QString &path, const QStringList &parameters) {
+    const CommandFileReader file(path);
+    auto Read = [&file](const QString &section, const char *key, const QString &) {
+        return file.value(section, QLatin1String(key));
+    };
     QString section, key;
     auto record = [&](const QString &s, const QString &k) {
         section = s;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace corvel {
 
 // Program folder + "/Comandos/" (ends in "/").
@@ -14,6 +16,18 @@ QString CommandsFolder();
 // Parameter names of a definition file: its section names in upper case, in
 // file order, without "COMANDO" wherever it stands (and without repeats).
 QStringList CommandParameterNames(const QString &path);
+
+// A definition file read once, with the value rules of ReadIniValue (trimmed,
+// at most 2047 characters, "" when missing; names match in any case).
+class CommandFileReader {
+public:
+    explicit CommandFileReader(const QString &path);
+    QString value(const QString &section, const QString &key) const;
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> d;
+};
 
 // Empty when the file is valid, else "section,key" of the fault found.
 QString ValidateCommandFile(const QString &path, const QStringList &parameters);

@@ -40,9 +40,14 @@ QStringList ReadSearchHistory() {
 }
 
 void WriteSearchHistory(const QStringList &entries) {
-    for (int k = 1; k <= kSearchHistorySize; ++k)
-        WriteSetting(QString::fromLatin1(kSection), SearchHistoryKey(k),
-                     k <= entries.size() ? entries.at(k - 1) : QString());
+    // Every write rewrites the store: values that did not change are left
+    // alone (repeating the newest search changes nothing).
+    const QStringList old = ReadSearchHistory();
+    for (int k = 1; k <= kSearchHistorySize; ++k) {
+        const QString v = k <= entries.size() ? entries.at(k - 1) : QString();
+        if (v != old.at(k - 1))
+            WriteSetting(QString::fromLatin1(kSection), SearchHistoryKey(k), v);
+    }
 }
 
 QStringList WithSearchAdded(const QStringList &stored, const QString &search,

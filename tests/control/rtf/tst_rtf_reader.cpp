@@ -87,6 +87,19 @@ private slots:
         QCOMPARE(Colours(doc), expected);
     }
 
+    void colourSwitchesEndedByEmptyGroupsAndRawBreaks() {
+        // Control words closed by "{}" instead of a space, and a raw carriage
+        // return after \par: the text around them is kept as it was.
+        const QByteArray rtf =
+            "{\\rtf1{\\fonttbl{\\f2 Courier New;}}{\\colortbl\\red0\\green0\\blue0;"
+            "\\red0\\green0\\blue255;}\\plain\\f2\\fs22\\cf1 <b>\\plain\\f2\\fs22\\cf0{} x = 5"
+            "\\par \r\n\\plain\\f2\\fs22\\cf0{}  y\\par }";
+        const Document doc = ReadOk(rtf);
+        QCOMPARE(doc.text, QStringLiteral("<b> x = 5\n  y"));
+        QCOMPARE(FormatAt(doc, 0).color, 0xFF0000);
+        QCOMPARE(FormatAt(doc, 3).color, 0);
+    }
+
     void undefinedColourIndexShowsTheDefaultColour() {
         // Font standardisation: the table holds colour 0 only, the passes
         // still switch to \cf1..\cf3.
@@ -183,6 +196,12 @@ private slots:
         // swallowing what follows.
         const QString cut = ReadOk("{\\rtf1{\\fonttbl{\\f0\\fcharset128 M;}}\\f0 \\'82}x").text;
         QVERIFY(cut.endsWith(QLatin1Char('x')));
+        // A lone lead byte after the last paragraph mark still shows, and the
+        // formatted run before it ends with the text.
+        const Document lone = ReadOk("{\\rtf1\\ansicpg932 {\\b a\\par}\\'87}");
+        QCOMPARE(lone.text, QStringLiteral("a\n\uFFFD"));
+        QCOMPARE(lone.ranges.size(), 1);
+        QCOMPARE(lone.ranges[0].length, 2);
         // Hex escapes with bad digits are dropped, the text after them kept.
         QCOMPARE(ReadOk("{\\rtf1 a\\'zzb\\'4}").text, QStringLiteral("azzb4"));
     }

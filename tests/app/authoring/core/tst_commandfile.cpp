@@ -1,6 +1,7 @@
 #include "CommandFile.h"
 #include "CommandResult.h"
 #include "Folders.h"
+#include "IniFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -94,6 +95,17 @@ private slots:
     void valuesAreTrimmedAndCut() {
         const QString path = write(kHead + param("SRC", "Tipo=  Texto  \nMaximo=   "));
         QCOMPARE(ValidateCommandFile(path, CommandParameterNames(path)), QString("SRC,Maximo"));
+    }
+
+    void readerAgreesWithSingleReads() {
+        const QByteArray long3000(3000, 'x');
+        const QString path =
+            write("[Src]\nTitulo =  Arquivo  \nValores=" + long3000 + "\n[src]\nTitulo=segundo\n");
+        const CommandFileReader file(path);
+        for (const char *key : {"Titulo", "TITULO", "Valores", "Nada"})
+            QCOMPARE(file.value("SRC", key), ReadIniValue("SRC", key, path));
+        QCOMPARE(file.value("SRC", "Valores").size(), 2047);
+        QCOMPARE(file.value("Nenhuma", "Titulo"), QString());
     }
 
     void kinds() {

@@ -1,5 +1,6 @@
 #include "Subsystems.h"
 
+#include "CommandDialog.h"
 #include "FileCommands.h"
 #include "FindCommands.h"
 #include "TextTools.h"
@@ -11,4 +12,5 @@ void RegisterSubsystems(frmMain &m) {
     RegisterFileCommands(m);
     RegisterFindCommands(m);
     RegisterTextTools(m);
+    RegisterCommandDialog(m);
 }

@@ -14,11 +14,24 @@
 
 namespace corvel::rtf {
 
-size_t qHash(const CharFormat &f, size_t seed = 0) {
-    return qHashMulti(seed, f.font, qint64(f.pointSize * 100), f.color, f.bold, f.italic);
-}
-
 namespace {
+
+// A character format with its face as a number (faces are interned once, as
+// the font table is read), so finding a run's format never hashes a name.
+struct FormatKey {
+    int face; // -1: none
+    int size;
+    int color;
+    bool bold;
+    bool italic;
+    bool operator==(const FormatKey &o) const {
+        return face == o.face && size == o.size && color == o.color && bold == o.bold &&
+               italic == o.italic;
+    }
+};
+size_t qHash(const FormatKey &k, size_t seed = 0) {
+    return qHashMulti(seed, k.face, k.size, k.color, k.bold, k.italic);
+}
 
 using detail::Kw;
 
@@ -46,7 +59,7 @@ struct State {
 };
 
 struct FontEntry {
-    QString name;
+    int face = -1; // index into the interned face names
     int cp = 0;
 };
 
@@ -450,7 +463,14 @@ private:
         nameDecoder_.flush(&fontName_);
         if (fontNum_ != INT_MIN) {
             QString name = QString::fromUtf16(fontName_.data(), qsizetype(fontName_.size()));
-            fonts_.insert(fontNum_, FontEntry{name.trimmed(), fontCp_});
+            name = name.trimmed();
+            int face = faceIds_.value(name, -1);
+            if (face < 0 && !name.isEmpty()) { // an empty name is no face at all
+                face = int(faces_.size());
+                faces_.append(name);
+                faceIds_.insert(name, face);
+            }
+            fonts_.insert(fontNum_, FontEntry{face, fontCp_});
         }
         resetFontEntry();
     }
@@ -560,18 +580,21 @@ private:
 
     void closeRun() {
         if (!runOpen_ || out_.size() <= runStart_) return;
-        CharFormat f;
-        if (run_.font >= 0) f.font = fonts_.value(run_.font).name;
-        f.pointSize = run_.size / 100.0;
-        if (run_.color >= 0 && run_.color < int(colors_.size())) f.color = colors_[run_.color];
-        f.bold = run_.bold;
-        f.italic = run_.italic;
-        if (f.isDefault()) return;
-        int index = formatIndex_.value(f, -1);
+        FormatKey key{-1, run_.size, -1, run_.bold, run_.italic};
+        if (run_.font >= 0) key.face = fonts_.value(run_.font).face;
+        if (run_.color >= 0 && run_.color < int(colors_.size())) key.color = colors_[run_.color];
+        if (key == FormatKey{-1, 0, -1, false, false}) return; // the default format
+        int index = formatIndex_.value(key, -1);
         if (index < 0) {
+            CharFormat f;
+            if (key.face >= 0) f.font = faces_[key.face];
+            f.pointSize = key.size / 100.0;
+            f.color = key.color;
+            f.bold = key.bold;
+            f.italic = key.italic;
             index = int(formats_.size());
             formats_.append(f);
-            formatIndex_.insert(f, index);
+            formatIndex_.insert(key, index);
         }
         const int start = int(runStart_);
         const int length = int(out_.size() - runStart_);
@@ -594,7 +617,8 @@ private:
             // The run that held it may have been closed already (a run opened
             // for bytes that decoded to nothing): end it with the text.
             const int size = int(out_.size());
-            while (!ranges_.isEmpty() && ranges_.last().start >= size) ranges_.removeLast();
+            while (!ranges_.isEmpty() && ranges_.last().start >= size)
+                ranges_.removeLast();
             if (!ranges_.isEmpty() && ranges_.last().start + ranges_.last().length > size)
                 ranges_.last().length = size - ranges_.last().start;
         }
@@ -635,7 +659,9 @@ private:
     size_t runStart_ = 0;
     bool runOpen_ = false;
     QVector<CharFormat> formats_;
-    QHash<CharFormat, int> formatIndex_;
+    QHash<FormatKey, int> formatIndex_;
+    QVector<QString> faces_;
+    QHash<QString, int> faceIds_;
     QVector<FormatRange> ranges_;
 };
 

@@ -75,11 +75,40 @@ private:
     std::string s_;
 };
 
+// The font and colour tables, and each format's entries in them (found once
+// per format, so a switch never hashes a face name).
 struct Tables {
     QHash<QString, int> fonts;
+    QHash<const QChar *, int> fontsByData; // names that share their characters
     QVector<QString> fontNames;
     QHash<int, int> colors; // RGB -> index (1-based; 0 is "auto")
     QVector<int> colorValues;
+    QVector<int> formatFont;  // -1: none
+    QVector<int> formatColor; // -1: none
+
+    int font(const QString &name) {
+        if (name.isEmpty()) return -1;
+        const auto shared = fontsByData.constFind(name.constData());
+        if (shared != fontsByData.constEnd()) return *shared;
+        int index = fonts.value(name, -1);
+        if (index < 0) {
+            index = int(fontNames.size());
+            fontNames.append(name);
+            fonts.insert(name, index);
+        }
+        fontsByData.insert(name.constData(), index);
+        return index;
+    }
+    int color(int value) {
+        if (value < 0) return -1;
+        int index = colors.value(value, -1);
+        if (index < 0) {
+            colorValues.append(value);
+            index = int(colorValues.size());
+            colors.insert(value, index);
+        }
+        return index;
+    }
 };
 
 int SizeHundredths(double points) {
@@ -91,11 +120,13 @@ int ColorValue(int color) {
     return color < 0 ? -1 : (color & 0xFFFFFF);
 }
 
-void WriteSwitch(Out &out, const CharFormat &f, const Tables &t) {
+// format: index into the document's formats, -1 for the default format.
+void WriteSwitch(Out &out, const CharFormat &f, int format, const Tables &t) {
     out.raw("\\plain");
-    if (!f.font.isEmpty()) {
+    const int font = format < 0 ? -1 : t.formatFont[format];
+    if (font >= 0) {
         out.raw("\\f");
-        out.number(t.fonts.value(f.font));
+        out.number(font);
     }
     const int size = SizeHundredths(f.pointSize);
     if (size > 0) {
@@ -109,10 +140,10 @@ void WriteSwitch(Out &out, const CharFormat &f, const Tables &t) {
             out.number(size);
         }
     }
-    const int color = ColorValue(f.color);
+    const int color = format < 0 ? -1 : t.formatColor[format];
     if (color >= 0) {
         out.raw("\\cf");
-        out.number(t.colors.value(color));
+        out.number(color);
     }
     if (f.bold) out.raw("\\b");
     if (f.italic) out.raw("\\i");
@@ -126,16 +157,11 @@ QByteArray Write(const Document &doc) {
     const int formatCount = int(doc.formats.size());
 
     Tables t;
+    t.formatFont.reserve(formatCount);
+    t.formatColor.reserve(formatCount);
     for (const CharFormat &f : doc.formats) {
-        if (!f.font.isEmpty() && !t.fonts.contains(f.font)) {
-            t.fonts.insert(f.font, int(t.fontNames.size()));
-            t.fontNames.append(f.font);
-        }
-        const int color = ColorValue(f.color);
-        if (color >= 0 && !t.colors.contains(color)) {
-            t.colorValues.append(color);
-            t.colors.insert(color, int(t.colorValues.size()));
-        }
+        t.formatFont.append(t.font(f.font));
+        t.formatColor.append(t.color(ColorValue(f.color)));
     }
 
     Out out(size_t(textLen) + size_t(textLen) / 8 + size_t(doc.ranges.size()) * 24 + 256);
@@ -172,7 +198,7 @@ QByteArray Write(const Document &doc) {
     int current = -1; // format index in effect; -1: the default
     auto switchTo = [&](int format) {
         if (format == current) return;
-        WriteSwitch(out, format < 0 ? CharFormat() : doc.formats[format], t);
+        WriteSwitch(out, format < 0 ? CharFormat() : doc.formats[format], format, t);
         current = format;
     };
     for (const FormatRange &r : doc.ranges) {

@@ -363,6 +363,28 @@ private slots:
         QCOMPARE(ed->PodeDesfazer(), true);
         ed->Desfazer();
         QCOMPARE(ed->Texto(), QString("abc"));
+        // Whole-text puts and replace-all inside a group, as the text tools do.
+        ed->IniciarEdicao();
+        ed->setTexto("one\ntwo");
+        ed->TerminarEdicao();
+        QCOMPARE(ed->Texto(), QString("one\r\ntwo"));
+        ed->setSelInicio(5);
+        QCOMPARE(ed->SelTexto(), QString());
+        QCOMPARE(ed->Linha(), QString("2"));
+        ed->setSelInicio(0);
+        ed->IniciarEdicao();
+        ed->SubstituirTodos("o", "0");
+        QCOMPARE(ed->Texto(), QString("0ne\r\ntw0"));
+        ed->TerminarEdicao();
+        ed->Desfazer();
+        QCOMPARE(ed->Texto(), QString("one\r\ntwo"));
+        // Formatting chosen with nothing selected applies to what is typed
+        // or put next.
+        ed->setSelInicio(3);
+        ed->setSelCorTexto(0x0000FF);
+        ed->setSelTexto("RED");
+        Select(*ed, 4, 2);
+        QCOMPARE(ed->SelCorTexto(), 0x0000FF);
         ed->setSobrescrever(true);
         QCOMPARE(ed->Sobrescrever(), true);
         ed->setRedesenhar(false);

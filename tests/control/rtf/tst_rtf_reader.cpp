@@ -330,6 +330,25 @@ private slots:
         QVERIFY2(timer.elapsed() < 2000, "nesting must cost linear time");
     }
 
+    void longFaceNamesCostLinearTime() {
+        // 20,000 runs in 3,000 formats, all in a face with a 200,000-character
+        // name: neither reading nor writing may hash the name per run.
+        QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(200000, 'A') + ";}}";
+        for (int i = 1; i <= 20000; ++i)
+            rtf += "\\f0\\fs" + QByteArray::number(i % 3000 + 1) + " x";
+        rtf += "}";
+        QElapsedTimer timer;
+        timer.start();
+        const Document doc = ReadOk(rtf);
+        const QByteArray written = Write(doc);
+        QCOMPARE(ReadOk(written).text, doc.text);
+        QVERIFY2(timer.elapsed() < 3000, "per-run cost must not grow with the face name");
+        QCOMPARE(doc.text.size(), 20000);
+        QCOMPARE(doc.formats.size(), 3000);
+        QCOMPARE(FormatAt(doc, 19999).pointSize, 1000.5);
+        QCOMPARE(written.count("\\fnil"), 1); // the table holds the face once
+    }
+
     void everyPrefixAndRandomDamage() {
         // Every prefix of a real document, and random byte damage, reads
         // without failing; a prefix never shows text the document lacks.

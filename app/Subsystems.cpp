@@ -4,6 +4,7 @@
 #include "CommandDialog.h"
 #include "FileCommands.h"
 #include "FindCommands.h"
+#include "InsertTag.h"
 #include "TagCommands.h"
 #include "TextTools.h"
 #include "frmMain.h"
@@ -12,6 +13,10 @@
 void RegisterSubsystems(frmMain &m) {
     (void)m;
     RegisterFileCommands(m);
+    // Insert file hands the file's text to the tag insertion.
+    corvel::SetInsertTextRoutine([](frmMain &w, const QString &text) {
+        InsertTag(w, text, QString(), 0, false, false, true, false);
+    });
     RegisterFindCommands(m);
     RegisterTextTools(m);
     RegisterCommandDialog(m);

@@ -31,8 +31,10 @@ QString WriteFileAtomically(const QString &path, const QByteArray &bytes) {
     // writable file: write the file in place rather than fail.
     f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly)) return FileErrorText(errno, path, true);
-    if (f.write(bytes) != bytes.size()) {
-        const int err = errno;
+    // A short write (full disk) can stay unreported until the flush: check
+    // the size that reached the file before it replaces the old one.
+    if (f.write(bytes) != bytes.size() || !f.flush() || f.size() != bytes.size()) {
+        const int err = errno ? errno : ENOSPC;
         f.cancelWriting();
         return FileErrorText(err, path, true);
     }

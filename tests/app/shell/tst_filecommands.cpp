@@ -169,6 +169,18 @@ private slots:
         QVERIFY(dialogs.lastText().contains(QStringLiteral("\r\n\r\nErro 9701 (")));
         QCOMPARE(ReadBytes(file), QByteArray("original\r\n"));
         QVERIFY(!ed->Gravado());
+        // A small document whose write is cut short by the limit too.
+        const QString small2 = home.work(QStringLiteral("pequeno.html"));
+        WriteBytes(small2, "antigo\r\n");
+        ICorvelEdit *ed2 = OpenPath(*m, small2);
+        ed2->setTexto(QString(300, QLatin1Char('y')));
+        small.rlim_cur = 128;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool saved2 = corvel::SaveCommand(*m);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!saved2);
+        QCOMPARE(ReadBytes(small2), QByteArray("antigo\r\n"));
+        m->SelectDocument(ed);
         // A folder that does not exist fails the same way, through save as.
         dialogs.files.enqueue(home.work(QStringLiteral("nao/existe/x.html")));
         QVERIFY(!corvel::SaveAsCommand(*m));

@@ -1,7 +1,8 @@
 // Replace all over the 512,000-character corpus document: every "e" by "ee"
 // (about 41,000 occurrences, case ignored) and every blank by two (about
 // 59,000), through the dialog's replace-all on a real editor. Prints the
-// median of several runs and checks the result against a plain string
+// median of several runs (argument 1: runs; argument 2 "shown": the editor
+// on screen) and checks the result against a plain string
 // replacement.
 #include "ControlHost.h"
 #include "frmProcurar.h"
@@ -40,6 +41,7 @@ bool Run(ICorvelEdit *ed, const QString &text, const QString &find, const QStrin
         QElapsedTimer t;
         t.start();
         corvel::ReplaceAllOccurrences(ed, find, repl, false, false, true);
+        QCoreApplication::processEvents(); // repaint included
         times.push_back(t.nsecsElapsed() / 1e6);
         if (ed->Texto() != expected) ok = false;
     }
@@ -70,6 +72,12 @@ int main(int argc, char **argv) {
         return 1;
     }
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    // "shown": the editor on screen, as in the program (layout included).
+    if (argc > 2 && QByteArray(argv[2]) == "shown") {
+        ed->widget()->resize(1000, 700);
+        ed->widget()->show();
+        QCoreApplication::processEvents();
+    }
     bool ok = Run(ed, text, QStringLiteral("e"), QStringLiteral("ee"), runs);
     ok = Run(ed, text, QStringLiteral(" "), QStringLiteral("  "), runs) && ok;
     delete ed->widget();

@@ -16,32 +16,11 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-#if __has_include("CompactPath.h")
 #include "CompactPath.h"
-#define CORVEL_HAVE_COMPACT_PATH 1
-#endif
 
 namespace {
 
 constexpr int kMaxDocuments = 253;
-
-#ifndef CORVEL_HAVE_COMPACT_PATH
-// Path for the window caption: at most 59 characters, the file name kept
-// and the middle of the folder part replaced by "...".
-QString CompactPath(const QString &path) {
-    const int max = 59;
-    if (path.size() <= max) return path;
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString name = slash >= 0 ? path.mid(slash) : path;
-    const QString dots = QStringLiteral("...");
-    if (name.size() + dots.size() >= max) return dots + name.right(max - dots.size());
-    const int room = max - name.size() - dots.size();
-    const QString folder = path.left(slash);
-    const int head = room / 2 + room % 2;
-    const int tail = room - head;
-    return folder.left(head) + dots + folder.right(tail) + name;
-}
-#endif
 
 QString Nnn(int n) {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));

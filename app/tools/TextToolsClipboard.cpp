@@ -46,9 +46,7 @@ void Copy(frmMain &m, bool formatted, bool cut) {
     if (!ed) return;
     PutOnClipboard(ed, formatted);
     if (cut && ed->SelTamanho() > 0) {
-        ed->IniciarEdicao();
         ed->setSelTexto(QString());
-        ed->TerminarEdicao();
     }
     static const char *const messages[2][2] = {{"Copiar (Plano)", "Recortar (Plano)"},
                                                {"Copiar (Formatado)", "Recortar (Formatado)"}};
@@ -87,9 +85,7 @@ void PastePlain(frmMain &m) {
         if (!rtf.isEmpty()) text = RtfPlainText(rtf);
     }
     if (data && (data->hasText() || !text.isEmpty())) {
-        ed->IniciarEdicao();
         ed->setSelTexto(text);
-        ed->TerminarEdicao();
     }
     m.ShowStatusMessage(QStringLiteral("Colar (Plano)"));
 }
@@ -99,12 +95,10 @@ void PasteFormatted(frmMain &m) {
     if (!ed) return;
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     const QByteArray rtf = ClipboardRtf(data);
-    ed->IniciarEdicao();
     if (!rtf.isEmpty())
         ed->setSelTextoRTF(QString::fromLatin1(rtf));
     else if (data && data->hasText())
         ed->setSelTexto(data->text());
-    ed->TerminarEdicao();
     m.ShowStatusMessage(QStringLiteral("Colar (Formatado)"));
 }
 

@@ -45,9 +45,7 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
             const int start = ed->SelInicio();
             const QString result = transform(ed->SelTexto());
             QCoreApplication::processEvents();
-            ed->IniciarEdicao();
             ed->setSelTexto(result);
-            ed->TerminarEdicao();
             // The changed text stays selected, ready for the next tool.
             ed->setSelInicio(start);
             ed->setSelTamanho(int(result.size()));
@@ -55,9 +53,7 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
             const int caret = ed->SelInicio();
             const QString result = transform(ed->Texto());
             QCoreApplication::processEvents();
-            ed->IniciarEdicao();
             ed->setTexto(result);
-            ed->TerminarEdicao();
             ed->setSelInicio(qMin(caret, int(result.size())));
             ed->setSelTamanho(0);
         }

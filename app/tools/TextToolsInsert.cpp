@@ -16,14 +16,16 @@ bool CanInsertAtCaret() {
 #endif
 }
 
+// The inserts write their text as a tag with no closing part: in the user's
+// tag case, the caret after it.
 bool InsertAtCaret(frmMain &m, const QString &text) {
-    (void)m;
 #ifdef CORVEL_HAS_INSERT_TAG
     QString open = text;
     QString close;
-    InsertTag(open, close, 0, false, false, true, false);
+    InsertTag(m, open, close, 0, false, false, true, false);
     return true;
 #else
+    (void)m;
     (void)text;
     return false;
 #endif

@@ -31,9 +31,7 @@ void RunNumberCommand(frmMain &m, const NumberCommand &c) {
     if (ed->SelTamanho() == 0) {
         InsertAtCaret(m, words);
     } else {
-        ed->IniciarEdicao();
         ed->setSelTexto(ed->SelTexto() + QStringLiteral(" (") + words + QLatin1Char(')'));
-        ed->TerminarEdicao();
     }
     m.ShowStatusMessage(c.statusMessage);
 }

@@ -100,6 +100,8 @@ frmProcurar::frmProcurar(ICorvelEdit *editor, QWidget *parent)
     btnRegExp = NewButton(this, "btnRegExp", QStringLiteral("Procura &RegExp"));
     btnSubstituir = NewButton(this, "btnSubstituir", QStringLiteral("&Substituir"));
     btnSubsTodos = NewButton(this, "btnSubsTodos", QStringLiteral("Substituir &Todos"));
+    // Enter in the search box finds.
+    btnProcurar->setDefault(true);
 
     chkCasoSensitivo = NewCheck(this, "chkCasoSensitivo", QStringLiteral("&Caso sensitivo"), kSens);
     chkInteiras = NewCheck(this, "chkInteiras", QStringLiteral("Palavras &inteiras"), kInteiras);

@@ -118,6 +118,8 @@ private:
     // A run of ordinary characters in the document's text.
     void textSpan() {
         fresh_ = false;
+        star_ = false;
+        flushBytes(); // a multi-byte character waiting comes first
         const Ch *s = p_;
         while (p_ < e_ && IsPlain(unsigned(*p_)))
             ++p_;
@@ -128,6 +130,7 @@ private:
 
     void rawChar(unsigned c) {
         fresh_ = false;
+        star_ = false;
         if (c < 0x20 && c != '\t') return; // control characters are not RTF text
         if (c >= 0x80 && rawHighIsByte_) {
             byte(c);

@@ -376,11 +376,16 @@ private slots:
         QCOMPARE(d.cmbSubstituir->currentText(), QString("y"));
     }
 
-    void escapeReleaseCloses() {
-        frmProcurar d(fx.editor("abc"));
+    void enterFindsEscapeReleaseCloses() {
+        ICorvelEdit *ed = fx.editor("abc abc");
+        frmProcurar d(ed);
         QVERIFY(d.Form_Load());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.cmbProcurar->setEditText("abc");
+        QTest::keyClick(d.cmbProcurar->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Sel(ed), qMakePair(0, 3));
+        QVERIFY(d.isVisible());
         QTest::keyPress(d.cmbProcurar->lineEdit(), Qt::Key_Escape);
         QVERIFY(d.isVisible());
         QTest::keyRelease(d.cmbProcurar->lineEdit(), Qt::Key_Escape);

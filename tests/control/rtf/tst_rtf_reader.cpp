@@ -182,6 +182,10 @@ private slots:
                 "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0 \\'82\\'a0\\'82\\'a2}")
                 .text,
             QStringLiteral("あい"));
+        QCOMPARE(ReadOk("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 M;}}\\f0 "
+                        "\\'82\\'a0ab\\'82\\'a2{c}\\'82\\'a0\\par}")
+                     .text,
+                 QStringLiteral("あabいcあ"));
         QCOMPARE(ReadOk("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0\\cpg1253 G;}}\\f0 \\'e1}").text,
                  QStringLiteral("α"));
         QCOMPARE(ReadOk("{\\rtf1\\ansi\\ansicpg1252 \\'80\\'93x\\'94\\'c7}").text,

@@ -2,6 +2,7 @@
 
 #include "Colouriser.h"
 #include "CommandDialog.h"
+#include "FileCommands.h"
 #include "FindCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
@@ -10,6 +11,7 @@
 // Each subsystem attaches its own menu commands, keys and load steps.
 void RegisterSubsystems(frmMain &m) {
     (void)m;
+    RegisterFileCommands(m);
     RegisterFindCommands(m);
     RegisterTextTools(m);
     RegisterCommandDialog(m);

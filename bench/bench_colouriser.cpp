@@ -25,12 +25,13 @@ double Median(std::vector<double> v) {
 }
 
 struct Series {
-    std::vector<double> copyIn, passes, rtfLoad, painting, copyBack, command, shown;
+    std::vector<double> copyIn, passes, rtfLoad, painting, rtfOut, copyBack, command, shown;
     void Add(const ColorizeTimings &t, double shownMs) {
         copyIn.push_back(t.copyIn);
         passes.push_back(t.passes);
         rtfLoad.push_back(t.rtfLoad);
         painting.push_back(t.painting);
+        rtfOut.push_back(t.rtfOut);
         copyBack.push_back(t.copyBack);
         command.push_back(t.total);
         shown.push_back(shownMs);
@@ -42,7 +43,8 @@ struct Series {
             std::printf("  four passes            %8.1f\n", Median(passes));
             std::printf("  RTF load (work editor) %8.1f\n", Median(rtfLoad));
             std::printf("  comment/script paint   %8.1f\n", Median(painting));
-            std::printf("  copy back to document  %8.1f\n", Median(copyBack));
+            std::printf("  RTF out (work editor)  %8.1f\n", Median(rtfOut));
+            std::printf("  RTF into document      %8.1f\n", Median(copyBack));
         } else {
             std::printf("  four passes            %8.1f\n", Median(passes));
             std::printf("  RTF load (document)    %8.1f\n", Median(copyBack));

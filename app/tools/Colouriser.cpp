@@ -133,27 +133,36 @@ bool ColorizeCurrentDocument(frmMain &m) {
     clock.start();
     WorkEditor work(m);
     if (!work.get()) return false;
-    work.get()->setTexto(doc.get()->Texto());
-    ProcessPending();
-    if (!work.get() || !doc.get()) return false;
-    const QString body = work.get()->Texto();
+    // The work editor lays its text out without wrapping: it is never shown,
+    // and wrapping at its small hidden width would only cost time.
+    work.get()->setQuebrarLinha(true);
+    // The document's text, as the editor holds it (CR LF breaks); putting it
+    // through the work editor first would give the same characters back.
+    const QString body = doc.get()->Texto();
     g_timings.copyIn = Lap(clock);
 
-    const QString rtf = t.head + ColorizeBody(body, s.halfPoints) + t.closing + t.tail;
+    PassTimings passes;
+    const QString rtf = t.head + ColorizeBody(body, s.halfPoints, &passes) + t.closing + t.tail;
     g_timings.passes = Lap(clock);
+    if (qEnvironmentVariableIsSet("CORVEL_PASS_TIMES"))
+        qInfo("passes: escape %.1f, lines %.1f, tags %.1f, attributes %.1f, unicode %.1f ms",
+              passes.escape, passes.lines, passes.tags, passes.attributes, passes.unicode);
     work.get()->setTextoRTF(rtf);
     g_timings.rtfLoad = Lap(clock);
 
-    const QString plain = work.get()->Texto();
-    const TextRanges comments = CommentRanges(plain);
-    const TextRanges scripts = ScriptBlockRanges(plain);
+    // The work editor holds the body's characters unchanged, at the same
+    // positions.
+    const TextRanges comments = CommentRanges(body);
+    const TextRanges scripts = ScriptBlockRanges(body);
     ProcessPending();
     if (!work.get() || !doc.get()) return false;
     Paint(work.get(), comments, ColourSetting(QStringLiteral("ClrzComent")));
     Paint(work.get(), scripts, ColourSetting(QStringLiteral("ClrzPrg")));
     g_timings.painting = Lap(clock);
 
-    doc.get()->setTextoRTF(work.get()->TextoRTF());
+    const QString finished = work.get()->TextoRTF();
+    g_timings.rtfOut = Lap(clock);
+    doc.get()->setTextoRTF(finished);
     g_timings.copyBack = Lap(clock);
     doc.get()->setGravado(gravado);
     m.RefreshSaveState();

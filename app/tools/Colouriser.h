@@ -19,7 +19,8 @@ struct ColorizeTimings {
     double passes = 0;   // the four replacement passes
     double rtfLoad = 0;  // the RTF into the work editor
     double painting = 0; // comments and server-side blocks
-    double copyBack = 0; // the rich text into the document
+    double rtfOut = 0;   // the work editor's rich text as RTF
+    double copyBack = 0; // that RTF into the document
     double total = 0;    // the whole command
 };
 const ColorizeTimings &LastColorizeTimings();

@@ -124,8 +124,7 @@ QString ChangedFileMessage(const QString &file, const QString &info, const QStri
                    kCrLf + kCrLf;
     if (dateDiffers) {
         text += QStringLiteral("Data do arquivo gerado no Corvel: \t") + cached.date + kCrLf +
-                QStringLiteral("Data do arquivo existente em disco: \t") + diskDate + kCrLf +
-                kCrLf;
+                QStringLiteral("Data do arquivo existente em disco: \t") + diskDate + kCrLf + kCrLf;
     }
     if (sizeDiffers) {
         const auto shown = [](const QString &size) {

@@ -17,7 +17,8 @@ bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *erro
     const QString target = SaveTarget(path);
     const QFileInfo before(target);
     const bool existed = before.exists();
-    const QFileDevice::Permissions perms = existed ? before.permissions() : QFileDevice::Permissions();
+    const QFileDevice::Permissions perms =
+        existed ? before.permissions() : QFileDevice::Permissions();
 
     QSaveFile f(target);
     f.setDirectWriteFallback(false);
@@ -29,8 +30,9 @@ bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *erro
     // the buffer is flushed: check what really reached the file before it
     // replaces the old one.
     if (f.write(bytes) != bytes.size() || !f.flush() || f.size() != bytes.size()) {
-        if (error) *error = f.error() != QFileDevice::NoError ? f.errorString()
-                                                              : QStringLiteral("No space left on device");
+        if (error)
+            *error = f.error() != QFileDevice::NoError ? f.errorString()
+                                                       : QStringLiteral("No space left on device");
         f.cancelWriting();
         return false;
     }

@@ -74,22 +74,25 @@ namespace {
 // Characters beyond ASCII as \uN? (N a signed 16-bit number, one fallback
 // character), so the RTF carries every UTF-16 unit whatever its code page.
 QString EscapeNonAscii(const QString &body) {
+    const QChar *data = body.constData();
+    const qsizetype n = body.size();
     qsizetype count = 0;
-    for (const QChar c : body)
-        if (c.unicode() > 0x7F) ++count;
+    for (qsizetype i = 0; i < n; ++i)
+        if (data[i].unicode() > 0x7F) ++count;
     if (count == 0) return body;
     QString out;
-    out.reserve(body.size() + count * 8);
-    for (const QChar c : body) {
-        const ushort u = c.unicode();
-        if (u <= 0x7F) {
-            out.append(c);
-        } else {
-            out.append(QLatin1String("\\u"));
-            out.append(QString::number(qint16(u)));
-            out.append(QLatin1Char('?'));
-        }
+    out.reserve(n + count * 8);
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const ushort u = data[i].unicode();
+        if (u <= 0x7F) continue;
+        out.append(data + from, i - from);
+        out.append(QLatin1String("\\u"));
+        out.append(QString::number(qint16(u)));
+        out.append(QLatin1Char('?'));
+        from = i + 1;
     }
+    out.append(data + from, n - from);
     return out;
 }
 

@@ -73,7 +73,8 @@ private slots:
         QFile::remove(file);
         // The file is gone: the first three values are written, the
         // information keeps what it had.
-        WriteCacheEntry(QStringLiteral("001"), file, QStringLiteral("2.ctm"), QStringLiteral("1,0,False"));
+        WriteCacheEntry(QStringLiteral("001"), file, QStringLiteral("2.ctm"),
+                        QStringLiteral("1,0,False"));
         QCOMPARE(ReadCacheIndex()[0].copy, QStringLiteral("2.ctm"));
         QCOMPARE(ReadCacheIndex()[0].info, before);
         WriteCacheEntry(QStringLiteral("001"), QString(), QString(), QString());
@@ -109,8 +110,9 @@ private slots:
         struct rlimit small = old;
         small.rlim_cur = before.size() + 8;
         setrlimit(RLIMIT_FSIZE, &small);
-        const bool wrote = WriteCacheEntry(QStringLiteral("002"), QStringLiteral("/some/long/path.html"),
-                                           QStringLiteral("b.ctm"), QStringLiteral("1,1,True"));
+        const bool wrote =
+            WriteCacheEntry(QStringLiteral("002"), QStringLiteral("/some/long/path.html"),
+                            QStringLiteral("b.ctm"), QStringLiteral("1,1,True"));
         setrlimit(RLIMIT_FSIZE, &old);
         QVERIFY(!wrote);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -151,18 +153,21 @@ private slots:
         QVERIFY(ChangedFileMessage(QStringLiteral("/a.htm"), info, QStringLiteral("5230"),
                                    QStringLiteral("07/12/2026 15:20:51"))
                     .isEmpty());
-        const QString sizeOnly = ChangedFileMessage(QStringLiteral("/a.htm"), info,
-                                                    QStringLiteral("6001"),
-                                                    QStringLiteral("07/12/2026 15:20:51"));
-        QVERIFY(sizeOnly.contains(QStringLiteral("Tamanho do arquivo gerado no Corvel: \t5.230 bytes\r\n"
-                                                 "Tamanho do arquivo existente em disco: \t6.001 bytes")));
+        const QString sizeOnly =
+            ChangedFileMessage(QStringLiteral("/a.htm"), info, QStringLiteral("6001"),
+                               QStringLiteral("07/12/2026 15:20:51"));
+        QVERIFY(sizeOnly.contains(
+            QStringLiteral("Tamanho do arquivo gerado no Corvel: \t5.230 bytes\r\n"
+                           "Tamanho do arquivo existente em disco: \t6.001 bytes")));
         QVERIFY(!sizeOnly.contains(QStringLiteral("Data do arquivo")));
         QVERIFY(sizeOnly.startsWith(QStringLiteral("O arquivo /a.htm foi alterado")));
-        QVERIFY(sizeOnly.endsWith(QStringLiteral("Clique 'Não' para carregar o arquivo no disco (/a.htm).")));
-        const QString dateOnly = ChangedFileMessage(QStringLiteral("/a.htm"), info,
-                                                    QStringLiteral("5230"),
-                                                    QStringLiteral("08/12/2026 09:00:00"));
-        QVERIFY(dateOnly.contains(QStringLiteral("Data do arquivo existente em disco: \t08/12/2026 09:00:00")));
+        QVERIFY(sizeOnly.endsWith(
+            QStringLiteral("Clique 'Não' para carregar o arquivo no disco (/a.htm).")));
+        const QString dateOnly =
+            ChangedFileMessage(QStringLiteral("/a.htm"), info, QStringLiteral("5230"),
+                               QStringLiteral("08/12/2026 09:00:00"));
+        QVERIFY(dateOnly.contains(
+            QStringLiteral("Data do arquivo existente em disco: \t08/12/2026 09:00:00")));
         QVERIFY(!dateOnly.contains(QStringLiteral("Tamanho")));
     }
 

@@ -28,15 +28,17 @@ private slots:
     void compactPathKeepsShortPaths() {
         QCOMPARE(CompactPath(QStringLiteral("/home/ana/site/index.html")),
                  QStringLiteral("/home/ana/site/index.html"));
-        const QString exact = QStringLiteral("/") + QString(54, QLatin1Char('d')) + QStringLiteral("/a.h");
+        const QString exact =
+            QStringLiteral("/") + QString(54, QLatin1Char('d')) + QStringLiteral("/a.h");
         QCOMPARE(exact.size(), 59);
         QCOMPARE(CompactPath(exact), exact);
         QCOMPARE(CompactPath(QString()), QString());
     }
 
     void compactPathCutsTheMiddleAndKeepsTheName() {
-        const QString path = QStringLiteral("/home/ana/projetos/clientes/padaria-do-bairro/site-novo/"
-                                            "paginas/produtos/index.html");
+        const QString path =
+            QStringLiteral("/home/ana/projetos/clientes/padaria-do-bairro/site-novo/"
+                           "paginas/produtos/index.html");
         const QString c = CompactPath(path);
         QCOMPARE(c.size(), 59);
         QVERIFY(c.endsWith(QStringLiteral(".../index.html")));
@@ -71,19 +73,24 @@ private slots:
                                          QStringLiteral("\r\n"));
         // 85 stays one line, 86 becomes 85 + 1.
         QCOMPARE(PrintText(QString(85, QLatin1Char('x'))).count(QStringLiteral("\r\n")), 1);
-        QCOMPARE(PrintText(QString(86, QLatin1Char('x'))),
-                 QStringLiteral(" ") + QString(85, QLatin1Char('x')) + QStringLiteral("\r\n x\r\n"));
+        QCOMPARE(PrintText(QString(86, QLatin1Char('x'))), QStringLiteral(" ") +
+                                                               QString(85, QLatin1Char('x')) +
+                                                               QStringLiteral("\r\n x\r\n"));
         QCOMPARE(PrintText(QStringLiteral("a\r\n\r\nb")), QStringLiteral(" a\r\n \r\n b\r\n"));
     }
 
     void backupNames() {
-        QCOMPARE(BackupName(QStringLiteral("/s/index.htm"), QString()), QStringLiteral("/s/index.bak"));
+        QCOMPARE(BackupName(QStringLiteral("/s/index.htm"), QString()),
+                 QStringLiteral("/s/index.bak"));
         QCOMPARE(BackupName(QStringLiteral("/s/pagina.html"), QStringLiteral("old")),
                  QStringLiteral("/s/pagina.old"));
-        QCOMPARE(BackupName(QStringLiteral("/s/LEIAME"), QString()), QStringLiteral("/s/LEIAME.bak"));
-        QCOMPARE(BackupName(QStringLiteral("/s.d/LEIAME"), QString()), QStringLiteral("/s.d/LEIAME.bak"));
+        QCOMPARE(BackupName(QStringLiteral("/s/LEIAME"), QString()),
+                 QStringLiteral("/s/LEIAME.bak"));
+        QCOMPARE(BackupName(QStringLiteral("/s.d/LEIAME"), QString()),
+                 QStringLiteral("/s.d/LEIAME.bak"));
         QCOMPARE(BackupName(QStringLiteral("/s/a.b.php"), QString()), QStringLiteral("/s/a.b.bak"));
-        QCOMPARE(BackupName(QStringLiteral("/s/.htaccess"), QString()), QStringLiteral("/s/.htaccess.bak"));
+        QCOMPARE(BackupName(QStringLiteral("/s/.htaccess"), QString()),
+                 QStringLiteral("/s/.htaccess.bak"));
     }
 
     void atomicWriteKeepsPermissionsAndLinks() {

@@ -68,14 +68,18 @@ private slots:
     }
 
     void storeRoundTripWithTrimming() {
-        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo2"), QStringLiteral("  /b.htm  "));
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo2"),
+                     QStringLiteral("  /b.htm  "));
         AddToRecentList(kHistoryList, QStringLiteral("/a.htm"));
-        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), QStringLiteral("/a.htm"));
+        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")),
+                 QStringLiteral("/a.htm"));
         // Old entry 1 was empty and moved down; entry 2 moved to 3, trimmed.
-        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo3")), QStringLiteral("/b.htm"));
+        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo3")),
+                 QStringLiteral("/b.htm"));
         QCOMPARE(ReadRecentList(kHistoryList).size(), 15);
         AddToRecentList(kBaseFolderList, QStringLiteral("/site"));
-        QCOMPARE(ReadSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho1")), QStringLiteral("/site"));
+        QCOMPARE(ReadSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho1")),
+                 QStringLiteral("/site"));
     }
 };
 

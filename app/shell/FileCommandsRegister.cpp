@@ -1,0 +1,60 @@
+// Attaches the file commands, the history and base-folder menus and the
+// document-cache steps to the main window.
+#include "CacheRecovery.h"
+#include "FileCommands.h"
+#include "HistoryMenus.h"
+#include "Settings.h"
+#include "frmMain.h"
+
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+// Runs the hook that was there before, then fn: several subsystems may add
+// steps to the same moment.
+void Chain(std::function<void()> &hook, std::function<void()> fn) {
+    std::function<void()> before = hook;
+    hook = [before, fn] {
+        if (before) before();
+        fn();
+    };
+}
+
+} // namespace
+
+void RegisterFileCommands(frmMain &m) {
+    using namespace corvel;
+    frmMain *w = &m;
+    auto cache = std::make_shared<DocumentCache>();
+
+    m.SetHandler(QStringLiteral("mnuArquivoNovo"), [w] { NewCommand(*w); });
+    m.SetHandler(QStringLiteral("mnuArquivoAbrir"), [w] { OpenCommand(*w); });
+    m.SetHandler(QStringLiteral("mnuArquivoSalvar"), [w] { SaveCommand(*w); });
+    m.SetHandler(QStringLiteral("mnuArquivoSalvarComo"), [w] { SaveAsCommand(*w); });
+    m.SetHandler(QStringLiteral("mnuArquivoFechar"), [w] { CloseCommand(*w); });
+    m.SetHandler(QStringLiteral("mnuArquivoImprimir"), [w] { PrintCommand(*w); });
+    m.SetHandler(QStringLiteral("mnuArquivoSair"), [w] { w->close(); });
+    m.SetHandler(QStringLiteral("mnuInserirArquivo"), [w] {
+        InsertFileCommand(*w, [w](const QString &text) { InsertFileText(*w, text); });
+    });
+    RegisterHistoryCommands(m);
+
+    frmMain::Hooks &h = m.hooks();
+    Chain(h.afterLoad, [w] {
+        RefreshHistoryMenu(*w);
+        RefreshBaseFolderMenu(*w);
+        if (ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoRemObsoletos")) ==
+            QLatin1String("1"))
+            mnuHistoricoRemObsoletos_Click(*w);
+    });
+    Chain(h.restoreDocuments, [w, cache] { cache->Restore(*w); });
+    Chain(h.orphanCopies, [w, cache] { cache->OfferOrphanCopies(*w); });
+    Chain(h.autoSaveTick, [w, cache] { cache->AutoSaveTick(*w); });
+    Chain(h.unloadDocuments, [w, cache] { cache->SaveAtExit(*w); });
+
+    // The tick length can be shortened for tests of the auto-save.
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("CORVEL_AUTOSAVE_MS", &ok);
+    if (ok && ms > 0) m.tmrAutoSave()->setInterval(ms);
+}

@@ -1,0 +1,308 @@
+// The document cache: what survives a crash, what the start asks when files
+// changed meanwhile, the exit protocol, the auto-save timer and orphan copies.
+#include "CacheIndex.h"
+#include "CacheRecovery.h"
+#include "FilesFixture.h"
+
+#include <QTimer>
+#include <QtTest>
+
+using namespace files_test;
+using corvel::MsgAnswer;
+
+namespace {
+
+const QString kFileText = QStringLiteral("<html>\r\n<body>arquivo</body>\r\n</html>");
+const QString kEdited = QStringLiteral("<html>\r\n<body>editado no Corvel</body>\r\n</html>");
+const QString kNewText = QStringLiteral("texto sem arquivo\r\nsegunda linha");
+
+ICorvelEdit *DocumentWithText(frmMain &m, const QString &text) {
+    for (ICorvelEdit *ed : m.Documents())
+        if (ed->Texto() == text) return ed;
+    return nullptr;
+}
+
+} // namespace
+
+class TestCacheRecovery : public QObject {
+    Q_OBJECT
+
+    // One run that opens a file and creates an unnamed document, edits
+    // both, lets one auto-save happen and then dies without its unload.
+    void crashedSession(Home &home, const QString &file) {
+        QVERIFY(WriteBytes(file, kFileText.toUtf8()));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"),
+                     QStringLiteral("1"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *named = OpenPath(*m, file);
+        QVERIFY(named);
+        QCOMPARE(named->Arquivo(), file);
+        named->setTexto(kEdited);
+        named->setSelInicio(9);
+        named->setSelTamanho(4);
+        QVERIFY(m->Trigger(QStringLiteral("mnuArquivoNovo")));
+        ICorvelEdit *unnamed = m->CurrentEditor();
+        QVERIFY(unnamed && unnamed != named);
+        unnamed->setTexto(kNewText);
+        unnamed->setSelInicio(3);
+        unnamed->setSelTamanho(2);
+        m->hooks().autoSaveTick();
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Auto Gravação"));
+        const QVector<corvel::CacheEntry> index = corvel::ReadCacheIndex();
+        int withCopy = 0;
+        for (const auto &e : index)
+            if (!e.copy.isEmpty() && QFileInfo::exists(home.docs() + e.copy)) ++withCopy;
+        QCOMPARE(withCopy, 2);
+        // The crash: the window goes without its unload.
+    }
+
+private slots:
+    void initTestCase() { UseControlLibrary(); }
+
+    void bothDocumentsComeBackAfterACrash() {
+        Home home;
+        const QString file = home.work(QStringLiteral("pagina.html"));
+        crashedSession(home, file);
+        if (QTest::currentTestFailed()) return;
+
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(!m->LoadFailed());
+        QCOMPARE(m->Documents().size(), 2);
+        ICorvelEdit *named = DocumentWithText(*m, kEdited);
+        ICorvelEdit *unnamed = DocumentWithText(*m, kNewText);
+        QVERIFY(named && unnamed);
+        QCOMPARE(named->Arquivo(), file);
+        QVERIFY(!named->Gravado());
+        QCOMPARE(named->SelInicio(), 9);
+        QCOMPARE(named->SelTamanho(), 4);
+        QCOMPARE(m->TabCaption(named), QStringLiteral("pagina.html"));
+        QVERIFY(unnamed->Arquivo().isEmpty());
+        QVERIFY(!unnamed->Gravado());
+        QCOMPARE(unnamed->SelInicio(), 3);
+        QCOMPARE(unnamed->SelTamanho(), 2);
+        QCOMPARE(m->TabCaption(unnamed),
+                 QStringLiteral("Doc ") + QString::number(m->DocumentKey(unnamed).toInt()));
+        QVERIFY(dialogs.messages.isEmpty()); // nothing changed on disk: no question
+        // The file on disk was never touched by the cache.
+        QCOMPARE(ReadBytes(file), kFileText.toUtf8());
+        // The rebuilt index lists both documents by their new numbers.
+        QCOMPARE(corvel::ReadCacheIndex().size(), 2);
+    }
+
+    void changedFileAsksAndYesKeepsTheCache() {
+        Home home;
+        const QString file = home.work(QStringLiteral("a.html"));
+        crashedSession(home, file);
+        if (QTest::currentTestFailed()) return;
+        const QByteArray other = "mudado por outro programa, com outro tamanho";
+        WriteBytes(file, other);
+
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        auto m = LoadWindow();
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Data e/ou Tamanho Diferente")), 1);
+        const QString q = dialogs.messages.first().text;
+        QVERIFY(q.contains(QStringLiteral("Tamanho do arquivo existente em disco: \t%1 bytes")
+                               .arg(other.size())));
+        QVERIFY(
+            q.startsWith(QStringLiteral("O arquivo ") + file + QStringLiteral(" foi alterado")));
+        ICorvelEdit *named = DocumentWithText(*m, kEdited);
+        QVERIFY(named);
+        QVERIFY(!named->Gravado());
+        QVERIFY(named->Alterado());
+        QCOMPARE(named->SelInicio(), 0);
+        QCOMPARE(ReadBytes(file), other);
+    }
+
+    void changedFileNoTakesTheDisk() {
+        Home home;
+        const QString file = home.work(QStringLiteral("b.html"));
+        crashedSession(home, file);
+        if (QTest::currentTestFailed()) return;
+        WriteBytes(file, "versao do disco");
+
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(MsgAnswer::No);
+        auto m = LoadWindow();
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Data e/ou Tamanho Diferente")), 1);
+        ICorvelEdit *named = DocumentWithText(*m, QStringLiteral("versao do disco"));
+        QVERIFY(named);
+        QVERIFY(named->Gravado());
+        QCOMPARE(named->Arquivo(), file);
+        QVERIFY(DocumentWithText(*m, kNewText));
+    }
+
+    void removedFileYesWritesItAgain() {
+        Home home;
+        const QString file = home.work(QStringLiteral("c.html"));
+        crashedSession(home, file);
+        if (QTest::currentTestFailed()) return;
+        QFile::remove(file);
+
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        auto m = LoadWindow();
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Removido")), 1);
+        QCOMPARE(ReadBytes(file), kEdited.toUtf8());
+        ICorvelEdit *named = DocumentWithText(*m, kEdited);
+        QVERIFY(named);
+        QCOMPARE(named->Arquivo(), file);
+        QVERIFY(named->Gravado());
+        QCOMPARE(m->TabCaption(named), QStringLiteral("c.html"));
+    }
+
+    void removedFileNoKeepsAnUnsavedDocument() {
+        Home home;
+        const QString file = home.work(QStringLiteral("d.html"));
+        crashedSession(home, file);
+        if (QTest::currentTestFailed()) return;
+        QFile::remove(file);
+
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(MsgAnswer::No);
+        auto m = LoadWindow();
+        QVERIFY(!QFileInfo::exists(file));
+        ICorvelEdit *named = DocumentWithText(*m, kEdited);
+        QVERIFY(named);
+        QVERIFY(named->Arquivo().isEmpty());
+        QVERIFY(!named->Gravado());
+    }
+
+    void damagedIndexNeverStopsTheStart() {
+        Home home;
+        // Copies written by a real editor, then an index full of faults.
+        {
+            ScriptedDialogs dialogs;
+            auto m = LoadWindow();
+            ICorvelEdit *ed = m->CurrentEditor();
+            ed->setTexto(QStringLiteral("um"));
+            QVERIFY(corvel::WriteTemporaryCopy(ed));
+            QVERIFY(QFile::copy(home.docs() + ed->ArquivoTemporario(),
+                                home.docs() + QStringLiteral("dois.ctm")));
+            QVERIFY(QFile::copy(home.docs() + ed->ArquivoTemporario(),
+                                home.docs() + QStringLiteral("um.ctm")));
+            QFile::remove(home.docs() + ed->ArquivoTemporario());
+        }
+        const QString file = home.work(QStringLiteral("e.html"));
+        WriteBytes(file, "disco");
+        WriteBytes(home.dir.filePath(QStringLiteral("prog/segredo.txt")), "nao");
+        WriteBytes(corvel::CacheIndexPath(),
+                   "[Arquivo]\r\n001=" + file.toUtf8() +
+                       "\r\n[Temporario]\r\n001=um.ctm\r\n002=dois.ctm\r\n003=../segredo.txt\r\n"
+                       "004=sumiu.ctm\r\n005=um.ctm\r\n[TemporarioConfig]\r\n001=lixo\r\n"
+                       "002=99999999,x\r\n[ArquivoInfo]\r\n001=sem virgula\r\n");
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(MsgAnswer::Yes); // keep the cached text
+        auto m = LoadWindow();
+        QVERIFY(!m->LoadFailed());
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro Crítico")), 0);
+        // "sem virgula" counts as changed: the question, never a silent load.
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Data e/ou Tamanho Diferente")), 1);
+        QCOMPARE(m->Documents().size(), 2); // um.ctm once, dois.ctm; the rest skipped
+        for (ICorvelEdit *ed : m->Documents()) {
+            QCOMPARE(ed->Texto(), QStringLiteral("um"));
+            QVERIFY(!ed->Gravado()); // a configuration without "," reads as unsaved
+        }
+        QCOMPARE(ReadBytes(home.dir.filePath(QStringLiteral("prog/segredo.txt"))),
+                 QByteArray("nao"));
+    }
+
+    void orphanCopiesAreOfferedOnceAndNoKeepsThem() {
+        Home home;
+        WriteBytes(home.docs() + QStringLiteral("12345678.ctm"), "{\\rtf1 perdido}");
+        WriteBytes(home.docs() + QStringLiteral("87654321.ctm"), "{\\rtf1 perdido}");
+        {
+            ScriptedDialogs dialogs; // unanswered: the default, No
+            auto m = LoadWindow();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivos Temporários Perdidos")), 1);
+            QVERIFY(dialogs.messages.first().text.contains(home.docs()));
+        }
+        QCOMPARE(home.docsFiles().size(), 2);
+        {
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(MsgAnswer::Yes);
+            auto m = LoadWindow();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivos Temporários Perdidos")), 1);
+        }
+        QVERIFY(home.docsFiles().isEmpty());
+    }
+
+    void exitWithOnlyAnEmptyDocumentLeavesNothing() {
+        Home home;
+        {
+            ScriptedDialogs dialogs;
+            auto m = LoadWindow();
+            ICorvelEdit *ed = m->CurrentEditor();
+            ed->setTexto(QStringLiteral("x"));
+            QVERIFY(corvel::WriteTemporaryCopy(ed));
+            corvel::WriteEditorCacheEntry(*m, ed);
+            ed->setTexto(QString());
+            m->close();
+            QVERIFY(dialogs.messages.isEmpty());
+        }
+        QVERIFY(home.docsFiles().isEmpty());
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QCOMPARE(m->Documents().size(), 1);
+        QVERIFY(m->CurrentEditor()->Texto().isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void exitAsksAboutUnsavedFilesAndKeepsTheRest() {
+        Home home;
+        const QString file = home.work(QStringLiteral("f.html"));
+        WriteBytes(file, "antes");
+        {
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(MsgAnswer::No);
+            auto m = LoadWindow();
+            ICorvelEdit *ed = OpenPath(*m, file);
+            ed->setTexto(QStringLiteral("depois"));
+            m->close();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Gravar Alterações?")), 1);
+        }
+        QCOMPARE(ReadBytes(file), QByteArray("antes"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = DocumentWithText(*m, QStringLiteral("depois"));
+        QVERIFY(ed);
+        QVERIFY(!ed->Gravado());
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void autoSaveFollowsTheSettingInTicks() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = m->CurrentEditor();
+        corvel::DocumentCache cache;
+        int started = 0;
+        cache.setFirstTickAction([&] { ++started; });
+
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"),
+                     QStringLiteral("0"));
+        ed->setTexto(QStringLiteral("a"));
+        cache.AutoSaveTick(*m);
+        cache.AutoSaveTick(*m);
+        QCOMPARE(started, 1);
+        QVERIFY(home.docsFiles().isEmpty());
+
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"),
+                     QStringLiteral("3"));
+        QList<int> writtenAt;
+        for (int tick = 1; tick <= 6; ++tick) {
+            ed->setTexto(QStringLiteral("tick %1").arg(tick));
+            cache.AutoSaveTick(*m);
+            if (!ed->Alterado()) writtenAt << tick;
+        }
+        // Every third tick.
+        QCOMPARE(writtenAt, (QList<int>{3, 6}));
+        QCOMPARE(started, 1);
+        QVERIFY(!corvel::ReadCacheIndex().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestCacheRecovery)
+#include "tst_cache_recovery.moc"

@@ -1,0 +1,272 @@
+// The file commands on a real main window and real editors.
+#include "AppInfo.h"
+#include "CacheIndex.h"
+#include "CacheRecovery.h"
+#include "FilesFixture.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace files_test;
+using corvel::MsgAnswer;
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { UseControlLibrary(); }
+
+    void openReusesAnEmptyUnnamedDocumentOnly() {
+        Home home;
+        const QString a = home.work(QStringLiteral("a.html"));
+        const QString b = home.work(QStringLiteral("b.html"));
+        WriteBytes(a, "A");
+        WriteBytes(b, "B");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QCOMPARE(m->Documents().size(), 1);
+        ICorvelEdit *ed = OpenPath(*m, a);
+        QCOMPARE(m->Documents().size(), 1); // the empty document was filled
+        QCOMPARE(ed->Texto(), QStringLiteral("A"));
+        QCOMPARE(m->TabCaption(ed), QStringLiteral("a.html"));
+        QVERIFY(m->windowTitle().endsWith(QStringLiteral(" - [") + a + QStringLiteral("]")));
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Abrir Documento"));
+        QCOMPARE(ReadSetting(QStringLiteral("Caminhos"), QStringLiteral("UltDir")),
+                 home.work(QString()));
+        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), a);
+        const auto index = corvel::ReadCacheIndex();
+        QCOMPARE(index.size(), 1);
+        QCOMPARE(index[0].file, a);
+        QVERIFY(index[0].copy.isEmpty());
+
+        // An unnamed document that was typed into stays; a new tab comes.
+        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        m->CurrentEditor()->setTexto(QStringLiteral("digitado"));
+        OpenPath(*m, b);
+        QCOMPARE(m->Documents().size(), 3);
+        QCOMPARE(m->CurrentEditor()->Texto(), QStringLiteral("B"));
+    }
+
+    void openingAnOpenFileInOtherCaseSelectsIt() {
+        Home home;
+        const QString a = home.work(QStringLiteral("pagina.html"));
+        WriteBytes(a, "A");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *first = OpenPath(*m, a);
+        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        OpenPath(*m, a.toUpper());
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Documento Já Aberto")), 1);
+        QCOMPARE(m->CurrentEditor(), first);
+        QCOMPARE(m->Documents().size(), 2);
+    }
+
+    void largeFilesAskAndAreNotColourised() {
+        Home home;
+        const QString normal = home.work(QStringLiteral("normal.html"));
+        const QString large = home.work(QStringLiteral("grande.html"));
+        WriteBytes(normal, QByteArray(307200, 'a'));
+        WriteBytes(large, QByteArray(307201, 'a'));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoColor"),
+                     QStringLiteral("1"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        int colourised = 0;
+        m->SetHandler(QStringLiteral("mnuFerramentasColorizar"), [&] { ++colourised; });
+        OpenPath(*m, normal);
+        QCOMPARE(dialogs.messages.size(), 0);
+        QCOMPARE(colourised, 1);
+        OpenPath(*m, large); // unanswered: the default No
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Grande")), 1);
+        QCOMPARE(m->Documents().size(), 1);
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        OpenPath(*m, large);
+        QCOMPARE(m->Documents().size(), 2);
+        QCOMPARE(colourised, 1);
+    }
+
+    void saveMakesABackupCopy() {
+        Home home;
+        const QString index = home.work(QStringLiteral("index.htm"));
+        const QString readme = home.work(QStringLiteral("LEIAME"));
+        WriteBytes(index, "velho\r\n");
+        WriteBytes(readme, "velho leia\r\n");
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Backup"), QStringLiteral("1"));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Extensao"), QString());
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        OpenPath(*m, index)->setTexto(QStringLiteral("novo\r\n"));
+        QVERIFY(corvel::SaveCommand(*m));
+        QCOMPARE(ReadBytes(home.work(QStringLiteral("index.bak"))), QByteArray("velho\r\n"));
+        QCOMPARE(ReadBytes(index), QByteArray("novo\r\n"));
+        QVERIFY(m->CurrentEditor()->Gravado());
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Documento Gravado"));
+        const auto entries = corvel::ReadCacheIndex();
+        QCOMPARE(entries[0].copy, m->CurrentEditor()->ArquivoTemporario());
+        QVERIFY(entries[0].configuration.endsWith(QStringLiteral(",True")));
+        QCOMPARE(corvel::ParseFileInfo(entries[0].info).size, QStringLiteral("6"));
+
+        OpenPath(*m, readme)->setTexto(QStringLiteral("novo leia\r\n"));
+        QVERIFY(corvel::SaveCommand(*m));
+        QCOMPARE(ReadBytes(home.work(QStringLiteral("LEIAME.bak"))), QByteArray("velho leia\r\n"));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void lineEndsFollowTheLinuxSetting() {
+        Home home;
+        const QString lf = home.work(QStringLiteral("lf.txt"));
+        WriteBytes(lf, "um\ndois\ntres\n");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        OpenPath(*m, lf);
+        QVERIFY(corvel::SaveCommand(*m));
+        QCOMPARE(ReadBytes(lf), QByteArray("um\r\ndois\r\ntres\r\n"));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Linux"), QStringLiteral("1"));
+        QVERIFY(corvel::SaveCommand(*m));
+        QCOMPARE(ReadBytes(lf), QByteArray("um\ndois\ntres\n"));
+        QVERIFY(m->CurrentEditor()->Gravado());
+    }
+
+    void encodingsRoundTripByteForByte() {
+        Home home;
+        const QByteArray latin = "<p>a\xe7\xe3o \x80 caf\xe9</p>\r\n<p>fim</p>\r\n";
+        const QByteArray utf8 = QStringLiteral("<p>ação € café</p>\r\n<p>fim</p>\r\n").toUtf8();
+        const QByteArray bom = QByteArray("\xef\xbb\xbf") + utf8;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        int n = 0;
+        for (const QByteArray &bytes : {latin, utf8, bom}) {
+            const QString path = home.work(QStringLiteral("enc%1.html").arg(++n));
+            WriteBytes(path, bytes);
+            OpenPath(*m, path);
+            QVERIFY(m->CurrentEditor()->Texto().contains(QStringLiteral("café")));
+            QVERIFY(corvel::SaveCommand(*m));
+            QCOMPARE(ReadBytes(path), bytes);
+        }
+    }
+
+    void failedSaveLeavesTheOldFileAndSaysSo() {
+        Home home;
+        const QString file = home.work(QStringLiteral("cheio.html"));
+        WriteBytes(file, "original\r\n");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = OpenPath(*m, file);
+        ed->setTexto(QString(20000, QLatin1Char('x')));
+        // A file size limit: every write past 4 kB fails, as on a full disk.
+        struct rlimit old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool saved = corvel::SaveCommand(*m);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!saved);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Gravação")), 1);
+        QVERIFY(dialogs.lastText().contains(QStringLiteral("\r\n\r\nErro 9701 (")));
+        QCOMPARE(ReadBytes(file), QByteArray("original\r\n"));
+        QVERIFY(!ed->Gravado());
+        // A folder that does not exist fails the same way, through save as.
+        dialogs.files.enqueue(home.work(QStringLiteral("nao/existe/x.html")));
+        QVERIFY(!corvel::SaveAsCommand(*m));
+        QVERIFY(dialogs.lastText().contains(QStringLiteral("Erro 9702 (")));
+    }
+
+    void saveAsRefusesAnOpenName() {
+        Home home;
+        const QString file = home.work(QStringLiteral("proprio.html"));
+        WriteBytes(file, "x");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        OpenPath(*m, file)->setTexto(QStringLiteral("y"));
+        dialogs.files.enqueue(file);
+        QVERIFY(!corvel::SaveAsCommand(*m));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Documento Já Aberto")), 1);
+        QCOMPARE(ReadBytes(file), QByteArray("x"));
+
+        const QString other = home.work(QStringLiteral("outro.html"));
+        dialogs.files.enqueue(other);
+        QVERIFY(corvel::SaveAsCommand(*m));
+        QCOMPARE(ReadBytes(other), QByteArray("y"));
+        QCOMPARE(m->TabCaption(m->CurrentEditor()), QStringLiteral("outro.html"));
+        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), other);
+    }
+
+    void closeAsksAndACancelledSaveKeepsTheDocument() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = m->CurrentEditor();
+        ed->setTexto(QStringLiteral("sem nome"));
+        QVERIFY(corvel::WriteTemporaryCopy(ed));
+        const QString copy = ed->ArquivoTemporario();
+
+        dialogs.answers.enqueue(MsgAnswer::Cancel);
+        QVERIFY(!corvel::CloseCommand(*m));
+        dialogs.answers.enqueue(MsgAnswer::Yes); // save, then cancel its dialog
+        QVERIFY(!corvel::CloseCommand(*m));
+        QCOMPARE(m->Documents().size(), 1);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Abandonar Documento?")), 2);
+
+        dialogs.answers.enqueue(MsgAnswer::No);
+        QVERIFY(corvel::CloseCommand(*m));
+        QVERIFY(m->Documents().isEmpty());
+        QVERIFY(!QFileInfo::exists(home.docs() + copy));
+        QCOMPARE(m->windowTitle(), QStringLiteral("Corvel ") + corvel::VersionText());
+        // An unsaved empty document closes without a question.
+        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        m->CurrentEditor()->setGravado(false);
+        const int asked = dialogs.messages.size();
+        QVERIFY(corvel::CloseCommand(*m));
+        QCOMPARE(dialogs.messages.size(), asked);
+    }
+
+    void insertFileUpTo65000Bytes() {
+        Home home;
+        const QString ok = home.work(QStringLiteral("ok.txt"));
+        const QString big = home.work(QStringLiteral("big.txt"));
+        WriteBytes(ok, QByteArray(64999, 'a') + "\xe9");
+        WriteBytes(big, QByteArray(65001, 'b'));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        dialogs.files.enqueue(big);
+        QVERIFY(m->Trigger(QStringLiteral("mnuInserirArquivo")));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Limitação de Inserção")), 1);
+        QVERIFY(m->CurrentEditor()->Texto().isEmpty());
+        dialogs.files.enqueue(ok);
+        m->Trigger(QStringLiteral("mnuInserirArquivo"));
+        QCOMPARE(m->CurrentEditor()->Texto().size(), 65000);
+        QVERIFY(m->CurrentEditor()->Texto().endsWith(QChar(0xe9)));
+        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), QString());
+    }
+
+    void printGoesToTheChosenPrinter() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a real default printer exists here");
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        m->CurrentEditor()->setTexto(QString(200, QLatin1Char('a')) + QStringLiteral("\r\nfim"));
+        const QString pdf = home.work(QStringLiteral("saida.pdf"));
+        int chosen = 0;
+        corvel::SetPrinterChooser([&](QPrinter &p, QWidget *) {
+            ++chosen;
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        m->Trigger(QStringLiteral("mnuArquivoImprimir")); // default answer: No
+        QCOMPARE(chosen, 0);
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(QStringLiteral("mnuArquivoImprimir"));
+        corvel::SetPrinterChooser(nullptr);
+        QCOMPARE(chosen, 1);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Impressão")), 2);
+        QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

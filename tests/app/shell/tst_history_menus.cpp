@@ -1,0 +1,178 @@
+// The "Histórico" and "Pasta Base" submenus on a real main window.
+#include "FilesFixture.h"
+#include "HistoryMenus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+
+using namespace files_test;
+using corvel::MsgAnswer;
+
+namespace {
+QString History(int i) {
+    return ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo%1").arg(i));
+}
+QString Base(int i) {
+    return ReadSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho%1").arg(i));
+}
+QString Selected() {
+    return ReadSetting(QStringLiteral("Pasta Base"), QStringLiteral("Selecionada"));
+}
+} // namespace
+
+class TestHistoryMenus : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { UseControlLibrary(); }
+
+    void menuFollowsTheStore() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(!m->Menu(QStringLiteral("mnuArquivoHistorico"))->menuAction()->isEnabled());
+        const QString longPath =
+            home.work(QString(70, QLatin1Char('p')) + QStringLiteral("/a&b.html"));
+        corvel::AddToHistory(*m, longPath);
+        QVERIFY(m->Menu(QStringLiteral("mnuArquivoHistorico"))->menuAction()->isEnabled());
+        QAction *first = m->Action(QStringLiteral("mnuHistorico(1)"));
+        QCOMPARE(first->data().toString(), longPath);
+        QVERIFY(first->isVisible());
+        QVERIFY(first->text().endsWith(QStringLiteral(".../a&&b.html")));
+        QVERIFY(!m->Action(QStringLiteral("mnuHistorico(2)"))->isVisible());
+    }
+
+    void sixteenthFileDropsTheOldestAndReopeningMovesUp() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QStringList files;
+        for (int i = 1; i <= 16; ++i) {
+            files << home.work(QStringLiteral("f%1.html").arg(i));
+            WriteBytes(files.last(), "x");
+            OpenPath(*m, files.last());
+        }
+        QCOMPARE(History(1), files[15]);
+        QCOMPARE(History(15), files[1]); // f1 fell off
+        const QString seventh = History(7);
+        // Close the document of entry 7, then open it from the menu.
+        m->SelectDocument(corvel::DocumentWithFile(*m, seventh));
+        QVERIFY(corvel::CloseCommand(*m));
+        QVERIFY(m->Trigger(QStringLiteral("mnuHistorico(7)")));
+        QCOMPARE(m->CurrentEditor()->Arquivo(), seventh);
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Abrir Documento"));
+        QCOMPARE(m->OpenSource, 0);
+        QCOMPARE(History(1), seventh);
+        QCOMPARE(History(2), files[15]);
+        QCOMPARE(History(15), files[1]);
+    }
+
+    void missingHistoryFileOffersTheCleaning() {
+        Home home;
+        const QString kept = home.work(QStringLiteral("fica.html"));
+        WriteBytes(kept, "x");
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1"),
+                     home.work(QStringLiteral("sumiu.html")));
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo2"), kept);
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo3"),
+                     home.work(QStringLiteral("sumiu2.html")));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        dialogs.answers.enqueue(MsgAnswer::No);
+        m->Trigger(QStringLiteral("mnuHistorico(1)"));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Não Encontrado")), 1);
+        QCOMPARE(History(3), home.work(QStringLiteral("sumiu2.html")));
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(QStringLiteral("mnuHistorico(3)"));
+        QCOMPARE(History(1), kept);
+        QVERIFY(History(2).isEmpty() && History(3).isEmpty());
+        QCOMPARE(m->OpenSource, 0);
+        QCOMPARE(m->Documents().size(), 1);
+    }
+
+    void obsoleteCleaningAtStart() {
+        Home home;
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1"),
+                     home.work(QStringLiteral("nada")));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoRemObsoletos"),
+                     QStringLiteral("1"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(History(1).isEmpty());
+        QVERIFY(!m->Menu(QStringLiteral("mnuArquivoHistorico"))->menuAction()->isEnabled());
+    }
+
+    void removeAllAsksFirst() {
+        Home home;
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1"), QStringLiteral("/x"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        m->Trigger(QStringLiteral("mnuHistoricoRemTodos")); // default No
+        QCOMPARE(History(1), QStringLiteral("/x"));
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(QStringLiteral("mnuHistoricoRemTodos"));
+        QVERIFY(History(1).isEmpty());
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Remover Todos"));
+    }
+
+    void baseFolders() {
+        Home home;
+        const QString site = home.work(QStringLiteral("site"));
+        QDir().mkpath(site);
+        WriteBytes(site + QStringLiteral("/index.html"), "x");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(0)"))->isChecked());
+
+        // An unsaved document has no folder to add.
+        m->Trigger(QStringLiteral("mnuPastaBaseInserir"));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Não Gravado")), 1);
+        QVERIFY(Base(1).isEmpty());
+
+        OpenPath(*m, site + QStringLiteral("/index.html"));
+        m->Trigger(QStringLiteral("mnuPastaBaseInserir"));
+        QCOMPARE(Base(1), site);
+        QVERIFY(Selected().isEmpty());
+        QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(1)"))->isVisible());
+
+        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        QCOMPARE(Selected(), site);
+        QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(1)"))->isChecked());
+        QVERIFY(!m->Action(QStringLiteral("mnuPastaPadrao(0)"))->isChecked());
+        QCOMPARE(m->Menu(QStringLiteral("mnuArquivoPastaPadrao"))->menuAction()->data().toString(),
+                 site);
+
+        m->Trigger(QStringLiteral("mnuPastaPadrao(0)"));
+        QVERIFY(Selected().isEmpty());
+        QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(0)"))->isChecked());
+        QCOMPARE(Base(1), site); // "(Nenhuma)" adds no empty entry
+
+        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(QStringLiteral("mnuPastasRemover"));
+        QVERIFY(Base(1).isEmpty());
+        QVERIFY(Selected().isEmpty());
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Pasta Base: Remover Todas"));
+    }
+
+    void missingBaseFolderOffersTheCleaning() {
+        Home home;
+        WriteSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho1"),
+                     home.work(QStringLiteral("foi")));
+        WriteSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho2"),
+                     home.work(QString()));
+        WriteSetting(QStringLiteral("Pasta Base"), QStringLiteral("Selecionada"),
+                     QStringLiteral("/fora/da/lista"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(Selected().isEmpty()); // a selection outside the list is dropped
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Pasta Inexistente")), 1);
+        QCOMPARE(Base(1), home.work(QString()));
+        QVERIFY(Base(2).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestHistoryMenus)
+#include "tst_history_menus.moc"

@@ -3,14 +3,20 @@
 // round trip through an editor: read the text, transform, write it back.
 // Prints the median of several runs of each, in milliseconds.
 #include "ControlHost.h"
+#include "Dialogs.h"
+#include "Folders.h"
+#include "Settings.h"
 #include "SpecialChars.h"
 #include "TextFilters.h"
+#include "TextTools.h"
 #include "corvel/ICorvelEdit.h"
+#include "frmMain.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -44,6 +50,41 @@ std::vector<Filter> Filters() {
         {"Reverter", [](const QString &t) { return RevertSpecialChars(t); }},
     };
 }
+
+// Answers Yes to every question, as the user confirming a filter.
+class YesDialogs : public IDialogs {
+public:
+    MsgAnswer message(QWidget *, const QString &, const QString &, MsgIcon, MsgButtons,
+                      MsgAnswer) override {
+        return MsgAnswer::Yes;
+    }
+    bool input(QWidget *, const QString &, const QString &, const QString &, QString *) override {
+        return false;
+    }
+    QString openFile(QWidget *, const QString &, const QString &, const QString &, int *) override {
+        return {};
+    }
+    QString saveFile(QWidget *, const QString &, const QString &, const QString &, int *) override {
+        return {};
+    }
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    bool chooseColour(QWidget *, int, int *) override { return false; }
+    bool chooseFont(QWidget *, const QFont &, QFont *) override { return false; }
+};
+
+struct MenuFilter {
+    const char *menu;
+    bool reverted; // runs on the text with entities
+};
+
+const MenuFilter kMenus[] = {
+    {"mnuFiltrarDuploEspaco", false},  {"mnuFiltrarQuebrasLinha", false},
+    {"mnuFiltrarAcentos", false},      {"mnuFiltrarEspacosComeco", false},
+    {"mnuFiltrarEspacosFinal", false}, {"mnuAjustarMaiusculo", false},
+    {"mnuAjustarMinusculo", false},    {"mnuAjustarSentenca", false},
+    {"mnuAjustarEspTab", false},       {"mnuAjustarTabEsp", false},
+    {"mnuCarEsp(1)", false},           {"mnuCarEsp(2)", true},
+};
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -122,5 +163,41 @@ int main(int argc, char **argv) {
         }
         std::printf("%-28s %10.2f\n", flt.name, Median(ms));
     }
+    delete ed->widget();
+
+    // The menu command as the user runs it: confirmation answered, busy mode,
+    // the transformation, the text written back and the editor shown again.
+    QTemporaryDir dir;
+    SetSettingsFileOverride(dir.filePath(QStringLiteral("settings.ini")));
+    SetProgramFolderOverride(dir.path());
+    ApplyDefaultSettings(true);
+    YesDialogs yes;
+    SetDialogs(&yes);
+    frmMain m;
+    RegisterTextTools(m);
+    m.resize(1000, 750);
+    m.show();
+    ICorvelEdit *doc = m.CreateDocument();
+    if (!doc) {
+        std::printf("\nno document: commands not measured\n");
+        return 0;
+    }
+    std::printf("\n%-28s %10s\n", "menu command (end to end)", "median ms");
+    for (const MenuFilter &mf : kMenus) {
+        std::vector<double> ms;
+        for (int i = 0; i < 5; ++i) {
+            doc->setTexto(mf.reverted ? reverted : text);
+            doc->setSelInicio(0);
+            doc->setSelTamanho(0);
+            QCoreApplication::processEvents();
+            QElapsedTimer t;
+            t.start();
+            m.Trigger(QString::fromLatin1(mf.menu));
+            QCoreApplication::processEvents();
+            ms.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::printf("%-28s %10.2f\n", mf.menu, Median(ms));
+    }
+    SetDialogs(nullptr);
     return 0;
 }

@@ -26,10 +26,8 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
                    const std::function<bool()> &extraQuestion = nullptr);
 
 // Writes text at the caret as the insert commands do (through the tag
-// insertion, so the tag-case setting applies). False when tag insertion is not
-// available in this build.
-bool InsertAtCaret(frmMain &m, const QString &text);
-bool CanInsertAtCaret();
+// insertion, so the tag-case setting applies).
+void InsertAtCaret(frmMain &m, const QString &text);
 
 // Registration of each group of commands.
 void RegisterFilterCommands(frmMain &m);

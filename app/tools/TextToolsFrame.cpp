@@ -38,26 +38,30 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
     if (!ConfirmWithoutUndo(m)) return;
     if (extraQuestion && !extraQuestion()) return;
     m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
+    int selStart = 0;
+    int selLength = 0;
     {
         BusyGuard busy(m);
         QCoreApplication::processEvents();
         if (ed->SelTamanho() > 0) {
-            const int start = ed->SelInicio();
+            selStart = ed->SelInicio();
             const QString result = transform(ed->SelTexto());
             QCoreApplication::processEvents();
             ed->setSelTexto(result);
             // The changed text stays selected, ready for the next tool.
-            ed->setSelInicio(start);
-            ed->setSelTamanho(int(result.size()));
+            selLength = int(result.size());
         } else {
             const int caret = ed->SelInicio();
             const QString result = transform(ed->Texto());
             QCoreApplication::processEvents();
             ed->setTexto(result);
-            ed->setSelInicio(qMin(caret, int(result.size())));
-            ed->setSelTamanho(0);
+            selStart = qMin(caret, int(result.size()));
         }
     }
+    // The caret is placed once the editor is shown again: placing it in the
+    // hidden editor would lay the text out twice (slow for one huge line).
+    ed->setSelInicio(selStart);
+    ed->setSelTamanho(selLength);
     m.ShowStatusMessage(finalMessage);
 }
 

@@ -60,7 +60,6 @@ void RegisterInfoCommands(frmMain &m) {
         m.ShowStatusMessage(QStringLiteral("Selecionar Tudo"));
     });
 
-    if (!CanInsertAtCaret()) return; // the inserts need tag insertion
     for (int i = 1; i <= 10; ++i) {
         m.SetHandler(QStringLiteral("mnuInfoDataHoraItem(%1)").arg(i), [&m, i] {
             if (!m.CurrentEditor()) return;

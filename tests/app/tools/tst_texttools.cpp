@@ -188,7 +188,6 @@ void TestTextTools::moneyCommand() {
     QCOMPARE(f.ed->Texto(), QStringLiteral("x"));
     QVERIFY(f.dialogs->messages.isEmpty());
 
-    if (!corvel::texttools::CanInsertAtCaret()) QSKIP("tag insertion not in this build");
     f.setText(QStringLiteral("[]"), 1);
     f.dialogs->inputs.enqueue(QStringLiteral("1,01"));
     f.run(QStringLiteral("mnuExtensoMoeda"));
@@ -227,7 +226,6 @@ void TestTextTools::numberCommand() {
     f.run(QStringLiteral("mnuExtensoNumero"));
     QCOMPARE(f.ed->Texto(), QStringLiteral("1000000 (um milhão)"));
 
-    if (!corvel::texttools::CanInsertAtCaret()) QSKIP("tag insertion not in this build");
     f.setText(QString());
     f.dialogs->inputs.enqueue(QStringLiteral("1"));
     f.run(QStringLiteral("mnuExtensoNumero"));
@@ -235,7 +233,6 @@ void TestTextTools::numberCommand() {
 }
 
 void TestTextTools::dateInsertOnFixedDay() {
-    if (!corvel::texttools::CanInsertAtCaret()) QSKIP("tag insertion not in this build");
     corvel::SetCurrentDateTimeOverride(QDateTime(QDate(2026, 12, 7), QTime(14, 3, 9)));
     f.setText(QString());
     f.run(QStringLiteral("mnuInfoDataHoraItem(6)"));
@@ -247,7 +244,6 @@ void TestTextTools::dateInsertOnFixedDay() {
 }
 
 void TestTextTools::infoInserts() {
-    if (!corvel::texttools::CanInsertAtCaret()) QSKIP("tag insertion not in this build");
     WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Usuario"), QStringLiteral("Ana"));
     f.setText(QString());
     f.run(QStringLiteral("mnuUsuarioNome"));
@@ -358,7 +354,6 @@ void TestTextTools::writeColour() {
     f.run(QStringLiteral("mnuFerramentasEscrCor"));
     QCOMPARE(f.ed->Texto(), QStringLiteral("x"));
     QCOMPARE(f.status(), QStringLiteral("Escreve Cor"));
-    if (!corvel::texttools::CanInsertAtCaret()) QSKIP("tag insertion not in this build");
     f.dialogs->colours.enqueue(255);
     f.run(QStringLiteral("mnuFerramentasEscrCor"));
     QCOMPARE(f.ed->Texto().toUpper(), QStringLiteral("X#FF0000"));

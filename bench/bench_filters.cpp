@@ -6,7 +6,7 @@
 #include "Dialogs.h"
 #include "Folders.h"
 #include "Settings.h"
-#include "SpecialChars.h"
+#include "CharEntities.h"
 #include "TextFilters.h"
 #include "TextTools.h"
 #include "corvel/ICorvelEdit.h"

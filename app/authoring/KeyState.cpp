@@ -1,8 +1,9 @@
 #include "KeyState.h"
 
+#include "X11Keyboard.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLibrary>
 #include <QObject>
 
 namespace corvel {
@@ -35,68 +36,15 @@ bool IsScrollLock(const QKeyEvent *e) {
     return e->nativeScanCode() == kScrollLockCode;
 }
 
-// The few Xlib entry points used, resolved at run time so the program does
-// not link X11 and runs on other display servers.
-struct XApi {
-    using QueryKeymap = int (*)(void *, char[32]);
-    using KeysymToKeycode = unsigned char (*)(void *, unsigned long);
-    using KeysymToMods = unsigned (*)(void *, unsigned long);
-    struct XkbStateRec {
-        unsigned char group, locked_group;
-        unsigned short base_group, latched_group;
-        unsigned char mods, base_mods, latched_mods, locked_mods;
-        unsigned char compat_state, grab_mods, compat_grab_mods, lookup_mods, compat_lookup_mods;
-        unsigned short ptr_buttons;
-    };
-    using GetState = int (*)(void *, unsigned, XkbStateRec *);
-    QueryKeymap queryKeymap = nullptr;
-    KeysymToKeycode keysymToKeycode = nullptr;
-    KeysymToMods keysymToMods = nullptr;
-    GetState getState = nullptr;
-    XApi() {
-        QLibrary x11(QStringLiteral("X11"), 6);
-        if (!x11.load()) return;
-        queryKeymap = reinterpret_cast<QueryKeymap>(x11.resolve("XQueryKeymap"));
-        keysymToKeycode = reinterpret_cast<KeysymToKeycode>(x11.resolve("XKeysymToKeycode"));
-        keysymToMods = reinterpret_cast<KeysymToMods>(x11.resolve("XkbKeysymToModifiers"));
-        getState = reinterpret_cast<GetState>(x11.resolve("XkbGetState"));
-    }
-};
-const XApi &Api() {
-    static XApi api;
-    return api;
-}
-
-void *X11Display() {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-#if QT_CONFIG(xcb)
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        return x11->display();
-#endif
-    return nullptr;
-}
-
 // 1 held, 0 up, -1 the display cannot tell.
 int KeyHeld(quint32 keysym) {
-    void *dpy = X11Display();
-    if (!dpy || !Api().queryKeymap || !Api().keysymToKeycode) return -1;
-    const unsigned code = Api().keysymToKeycode(dpy, keysym);
-    if (code == 0) return -1;
-    char keys[32] = {};
-    Api().queryKeymap(dpy, keys);
-    return (keys[code / 8] >> (code % 8)) & 1;
+    return X11KeyHeld(keysym);
 }
 
 // 1 locked, 0 not, -1 when Scroll Lock is bound to no modifier (the usual X11
 // set-up) and the display cannot tell.
 int ScrollLockLocked() {
-    void *dpy = X11Display();
-    if (!dpy || !Api().keysymToMods || !Api().getState) return -1;
-    const unsigned mask = Api().keysymToMods(dpy, kScrollLock);
-    if (!mask) return -1;
-    XApi::XkbStateRec st{};
-    if (Api().getState(dpy, 0x0100 /* XkbUseCoreKbd */, &st) != 0) return -1;
-    return (st.locked_mods & mask) ? 1 : 0;
+    return X11LockedModifiers(X11ModifiersOf(kScrollLock));
 }
 
 class Watcher : public QObject {

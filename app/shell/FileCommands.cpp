@@ -12,6 +12,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -131,10 +132,18 @@ void ShowSaveError(QWidget *parent, int number, const QString &description) {
         QStringLiteral("Erro de Gravação"), MsgIcon::Critical);
 }
 
+// Linux file names are case-sensitive: two names that differ only in case are
+// two files. The same file reached through a link or a "..", though, is one.
+static QString SameFileKey(const QString &path) {
+    const QFileInfo fi(path);
+    const QString canonical = fi.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(fi.absoluteFilePath()) : canonical;
+}
+
 ICorvelEdit *DocumentWithFile(frmMain &m, const QString &path) {
-    const QString wanted = path.toUpper();
+    const QString wanted = SameFileKey(path);
     for (ICorvelEdit *ed : m.Documents())
-        if (!ed->Arquivo().isEmpty() && ed->Arquivo().toUpper() == wanted) return ed;
+        if (!ed->Arquivo().isEmpty() && SameFileKey(ed->Arquivo()) == wanted) return ed;
     return nullptr;
 }
 

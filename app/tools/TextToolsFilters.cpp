@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 #include "Settings.h"
-#include "SpecialChars.h"
+#include "CharEntities.h"
 #include "TextFilters.h"
 #include "TextTools.h"
 #include "frmMain.h"

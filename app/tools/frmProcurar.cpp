@@ -262,7 +262,13 @@ void frmProcurar::btnRegExp_Click() {
             FindBeep();
         }
     }
+    m_regexMatch = RegexMatch{ed->SelTamanho() > 0 ? ed->SelInicio() : -1, ed->SelTexto()};
     PlaceDialog();
+}
+
+bool frmProcurar::SelectionIsRegexMatch(ICorvelEdit *ed) const {
+    return m_regexMatch.start >= 0 && ed->SelInicio() == m_regexMatch.start &&
+           ed->SelTexto() == m_regexMatch.text;
 }
 
 void frmProcurar::btnSubstituir_Click() {
@@ -273,11 +279,14 @@ void frmProcurar::btnSubstituir_Click() {
     AddSearchHistory();
     PlaceDialog();
     const bool sens = chkCasoSensitivo->isChecked(), words = chkInteiras->isChecked();
-    // Only an occurrence of the search text is replaced: a selection left by
-    // an earlier search for another text is searched past, not overwritten.
+    // Only an occurrence of the search text, or the match the last regular-
+    // expression search selected, is replaced: a selection left by an earlier
+    // search for another text is searched past, not overwritten.
     if (ed->SelTamanho() > 0 &&
-        ed->SelTexto().compare(s, sens ? Qt::CaseSensitive : Qt::CaseInsensitive) != 0)
+        ed->SelTexto().compare(s, sens ? Qt::CaseSensitive : Qt::CaseInsensitive) != 0 &&
+        !SelectionIsRegexMatch(ed))
         ed->setSelTamanho(0);
+    m_regexMatch = RegexMatch();
     if (!ed->Substituir(s, r, sens, words)) {
         if (chkInicio->isChecked()) {
             CaretToStart(ed);

@@ -78,6 +78,15 @@ private:
     void cmbProcurar_Change();
     void cmbProcurar_Click();
 
+    // The match the last regular-expression search left selected: Replace
+    // replaces it as it stands, the way a literal occurrence is replaced.
+    struct RegexMatch {
+        int start = -1;
+        QString text;
+    };
+    bool SelectionIsRegexMatch(ICorvelEdit *ed) const;
+
     ICorvelEdit *m_editor;
     QPointer<QWidget> m_editorWidget;
+    RegexMatch m_regexMatch;
 };

@@ -49,18 +49,39 @@ private slots:
         QCOMPARE(m->CurrentEditor()->Texto(), QStringLiteral("B"));
     }
 
-    void openingAnOpenFileInOtherCaseSelectsIt() {
+    void openingAnOpenFileAgainSelectsIt() {
         Home home;
         const QString a = home.work(QStringLiteral("pagina.html"));
         WriteBytes(a, "A");
+        const QString link = home.work(QStringLiteral("atalho.html"));
+        QVERIFY(QFile::link(a, link));
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
         ICorvelEdit *first = OpenPath(*m, a);
         m->Trigger(QStringLiteral("mnuArquivoNovo"));
-        OpenPath(*m, a.toUpper());
-        QCOMPARE(CountTitled(dialogs, QStringLiteral("Documento Já Aberto")), 1);
+        // The same file by a link and by a ".." path is the open document.
+        OpenPath(*m, link);
+        const QFileInfo fi(a);
+        OpenPath(*m, fi.absolutePath() + QStringLiteral("/../") + fi.dir().dirName() +
+                         QStringLiteral("/pagina.html"));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Documento Já Aberto")), 2);
         QCOMPARE(m->CurrentEditor(), first);
         QCOMPARE(m->Documents().size(), 2);
+    }
+
+    void namesDifferingInCaseAreDifferentFiles() {
+        Home home;
+        const QString lower = home.work(QStringLiteral("pagina.html"));
+        const QString upper = home.work(QStringLiteral("PAGINA.html"));
+        WriteBytes(lower, "minusculo");
+        WriteBytes(upper, "maiusculo");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        OpenPath(*m, lower);
+        OpenPath(*m, upper);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Documento Já Aberto")), 0);
+        QCOMPARE(m->Documents().size(), 2);
+        QCOMPARE(m->CurrentEditor()->Texto(), QStringLiteral("maiusculo"));
     }
 
     void largeFilesAskAndAreNotColourised() {

@@ -268,6 +268,25 @@ private slots:
         QCOMPARE(ed->Texto(), QString("foo baz x"));
     }
 
+    void replaceTakesTheRegexMatchAsItStands() {
+        ICorvelEdit *ed = fx.editor("id=12 id=345");
+        frmProcurar d(ed);
+        QVERIFY(d.Form_Load());
+        Type(d, "id=[0-9]+", "id=0");
+        d.btnRegExp_Click();
+        QCOMPARE(Sel(ed), qMakePair(0, 5));
+        // The match is replaced; the next literal search finds nothing more.
+        d.btnSubstituir_Click();
+        QCOMPARE(ed->Texto(), QString("id=0 id=345"));
+        // A match the user has since changed the selection of is not.
+        d.btnRegExp_Click();
+        QCOMPARE(Sel(ed), qMakePair(5, 6));
+        ed->setSelInicio(0);
+        ed->setSelTamanho(4);
+        d.btnSubstituir_Click();
+        QCOMPARE(ed->Texto(), QString("id=0 id=345"));
+    }
+
     void replaceAllAsksFirst() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("a a a");

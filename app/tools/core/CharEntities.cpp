@@ -1,4 +1,4 @@
-#include "SpecialChars.h"
+#include "CharEntities.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "SpecialChars.h"
+#include "CharEntities.h"
 
 #include <QSet>
 #include <QtTest>
@@ -82,4 +82,4 @@ void TestSpecialChars::everyEntryRoundTrips() {
 }
 
 QTEST_APPLESS_MAIN(TestSpecialChars)
-#include "tst_specialchars.moc"
+#include "tst_charentities.moc"

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 class TestIniFiles : public QObject {
@@ -90,6 +92,25 @@ private slots:
         QVERIFY(!WriteIniValue("S", "k", "new", f));
         QCOMPARE(get(f), QByteArray("[S]\nk=old\n"));
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void failedWriteLeavesFileIntact() {
+        // A write that cannot complete (here: the file-size limit, which
+        // holds for root too) fails and leaves the old file as it was.
+        const QString f = path("limit.ini");
+        const QByteArray before = "[S]\nk=old\n";
+        put(f, before);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool ok = WriteIniValue("S", "k", QString(500, QChar('x')), f);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!ok);
+        QCOMPARE(get(f), before);
+        QCOMPARE(QDir(dir.path()).entryList(QStringList() << "limit.ini*", QDir::Files).size(), 1);
     }
 
     void writeIntoMissingFolderFails() {

@@ -45,20 +45,18 @@ bool IsModifierKey(int key) {
     }
 }
 
-// Keys that keep their editing meaning under Shift+Ctrl: the indentation of
-// Shift+Ctrl+Tab, and selecting by words and to either end of the document.
+// Keys that keep their editing meaning under Shift+Ctrl: the unindentation
+// of Shift+Ctrl+Tab, and selecting by words and to either end of the
+// document. Up, Down, Page Up and Page Down mean nothing to the editor under
+// Shift+Ctrl and are swallowed like the rest.
 bool KeepsEditorMeaning(int key) {
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Left:
     case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
     case Qt::Key_Home:
     case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
         return true;
     default:
         return false;

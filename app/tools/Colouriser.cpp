@@ -178,6 +178,7 @@ void ColorizeCommand(frmMain &m) {
     if (!ed) return;
     QElapsedTimer clock;
     clock.start();
+    g_timings = ColorizeTimings();
     const bool gravado = ed->Gravado();
     m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
     const int size = ed->Tamanho();

@@ -189,9 +189,15 @@ void TestTagCommands::swallowedAndPassedKeys() {
     QVERIFY(HandleTagKey(*m, &two));
     QCOMPARE(ed->Texto(), QString("abc"));
     // Indentation and selection keys stay the editor's.
-    for (int key : {int(Qt::Key_Backtab), int(Qt::Key_Left), int(Qt::Key_End)}) {
+    for (int key : {int(Qt::Key_Tab), int(Qt::Key_Backtab), int(Qt::Key_Left), int(Qt::Key_Right),
+                    int(Qt::Key_Home), int(Qt::Key_End)}) {
         QKeyEvent k = Key(key, ShiftCtrl, 0, 0);
         QVERIFY(!HandleTagKey(*m, &k));
+    }
+    // Keys without a Shift+Ctrl meaning in the editor are swallowed.
+    for (int key : {int(Qt::Key_Up), int(Qt::Key_PageDown), int(Qt::Key_Return), int(Qt::Key_F5)}) {
+        QKeyEvent k = Key(key, ShiftCtrl, 0, 0);
+        QVERIFY(HandleTagKey(*m, &k));
     }
     // Shift+Ctrl+X, C and V run the plain clipboard commands.
     int plain = 0;

@@ -29,6 +29,7 @@ private slots:
     void sizeLimits();
     void busyModeBoundary();
     void stateKeptAsFound();
+    void stateKeptInBusyMode();
     void failureReleasesEverything();
     void rightControlRunsInsertLink();
     void corpusTextKept_data();
@@ -183,6 +184,31 @@ void TestColouriser::stateKeptAsFound() {
         QVERIFY(ed->Redesenhar());
         QVERIFY(!m->findChild<QWidget *>("ColorizeTMP"));
     }
+}
+
+// Busy mode hides the editor while the work runs: the selection, the scroll
+// position and the saved state must still come back.
+void TestColouriser::stateKeptInBusyMode() {
+    QString text;
+    for (int i = 0; text.size() <= 307200; ++i)
+        text += QString("<td class=\"c%1\">linha %1 longa o bastante para rolar</td>\r\n").arg(i);
+    ed->setTexto(text);
+    ed->setGravado(true);
+    ed->setSelInicio(200000);
+    ed->setSelTamanho(31);
+    ed->setRolagemVertical(ed->RolagemVertical() + 3000);
+    const int v = ed->RolagemVertical();
+    QVERIFY(v > 0);
+    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(!m->IsBusy());
+    QCOMPARE(ed->Texto(), text);
+    QVERIFY(ed->Gravado());
+    QCOMPARE(ed->SelInicio(), 200000);
+    QCOMPARE(ed->SelTamanho(), 31);
+    QCOMPARE(ed->RolagemVertical(), v);
+    QVERIFY(!ed->Travar());
+    QVERIFY(ed->Visivel());
+    QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
 }
 
 void TestColouriser::failureReleasesEverything() {

@@ -23,6 +23,7 @@ private slots:
     void removesEveryColour();
     void busyModeBoundary();
     void stateKeptAsFound();
+    void stateKeptInBusyMode();
     void rightControlRunsInsertImage();
 
 private:
@@ -114,6 +115,37 @@ void TestFontStandard::stateKeptAsFound() {
         QVERIFY(ed->Redesenhar());
         QCOMPARE(ed->Texto(), text);
     }
+}
+
+// Busy mode hides the editor while the work runs: the selection, the scroll
+// position and the saved state must still come back.
+void TestFontStandard::stateKeptInBusyMode() {
+    QString text;
+    for (int i = 0; text.size() <= 102400; ++i)
+        text += QString("<td>%1 linha longa o bastante para rolar a janela</td>\r\n").arg(i);
+    ed->setTexto(text);
+    ed->setGravado(false);
+    ed->setSelInicio(90000);
+    ed->setSelTamanho(12);
+    ed->setRolagemVertical(ed->RolagemVertical() + 1500);
+    const int v = ed->RolagemVertical();
+    QVERIFY(v > 0);
+    bool seen = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] { seen = seen || m->IsBusy(); });
+    probe.start(0);
+    m->Trigger("mnuFerramentasPadronizar");
+    probe.stop();
+    QVERIFY(seen);
+    QVERIFY(!m->IsBusy());
+    QCOMPARE(ed->Texto(), text);
+    QVERIFY(!ed->Gravado());
+    QCOMPARE(ed->SelInicio(), 90000);
+    QCOMPARE(ed->SelTamanho(), 12);
+    QCOMPARE(ed->RolagemVertical(), v);
+    QVERIFY(!ed->Travar());
+    QVERIFY(ed->Visivel());
+    QCOMPARE(m->StatusPanelText(8), QString("Padronizar Fonte"));
 }
 
 void TestFontStandard::rightControlRunsInsertImage() {

@@ -339,6 +339,17 @@ private slots:
                               "no Corvel."),
                MsgIcon::Warning, MsgButtons::Ok);
 
+        dialogs.files.enqueue(home.work(QStringLiteral("sem/pasta.html")));
+        m->Trigger(QStringLiteral("mnuArquivoSalvarComo"));
+        QCOMPARE(last().title, QStringLiteral("Erro de Gravação"));
+        QVERIFY(last().text.startsWith(
+            QStringLiteral("Ocorreu um erro na tentativa de gravar o arquivo especificado. "
+                           "Certifique-se que o dispositivo não esteja protegido contra gravação, "
+                           "que você possua direito de gravar neste diretório (em caso de estar "
+                           "em uma rede), se o arquivo está sendo utilizado por outro aplicativo "
+                           "ou se ele possui atributos.\r\n\r\nErro 9702 (")));
+        QCOMPARE(last().icon, MsgIcon::Critical);
+
         ed->setTexto(QStringLiteral("mudado"));
         dialogs.answers.enqueue(MsgAnswer::Cancel);
         m->Trigger(QStringLiteral("mnuArquivoFechar"));

@@ -208,6 +208,38 @@ private slots:
         QVERIFY(dialogs.lastText().contains(QStringLiteral("Erro 9702 (")));
     }
 
+    // The save replaces the content, never the kind of file: a link stays a
+    // link to the same target and the file keeps its permissions.
+    void saveKeepsLinksAndPermissions() {
+        Home home;
+        const QString target = home.work(QStringLiteral("alvo.html"));
+        const QString link = home.work(QStringLiteral("atalho.html"));
+        WriteBytes(target, "velho\r\n");
+        const QFileDevice::Permissions perms =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(target, perms));
+        QVERIFY(QFile::link(target, link));
+        for (const QString &linux : {QStringLiteral("0"), QStringLiteral("1")}) {
+            WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Linux"), linux);
+            WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Backup"),
+                         QStringLiteral("1"));
+            ScriptedDialogs dialogs;
+            auto m = LoadWindow();
+            ICorvelEdit *ed = OpenPath(*m, link);
+            QVERIFY(ed);
+            ed->setTexto(QStringLiteral("novo ") + linux + QStringLiteral("\r\nfim"));
+            QVERIFY(corvel::SaveCommand(*m));
+            QVERIFY(dialogs.messages.isEmpty());
+            QVERIFY(QFileInfo(link).isSymLink());
+            QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+            QCOMPARE(ReadBytes(target), linux == QLatin1String("1") ? QByteArray("novo 1\nfim")
+                                                                    : QByteArray("novo 0\r\nfim"));
+            QCOMPARE(QFileInfo(target).permissions() & 0x7077, perms);
+            QVERIFY(QFileInfo::exists(home.work(QStringLiteral("atalho.bak"))));
+            corvel::CloseCommand(*m);
+        }
+    }
+
     void saveAsRefusesAnOpenName() {
         Home home;
         const QString file = home.work(QStringLiteral("proprio.html"));
@@ -338,6 +370,17 @@ private slots:
                               "sobrescrevê-lo, você deve fechar primeiramente o documento aberto "
                               "no Corvel."),
                MsgIcon::Warning, MsgButtons::Ok);
+
+        dialogs.files.enqueue(home.work(QStringLiteral("sem/pasta.html")));
+        m->Trigger(QStringLiteral("mnuArquivoSalvarComo"));
+        QCOMPARE(last().title, QStringLiteral("Erro de Gravação"));
+        QVERIFY(last().text.startsWith(
+            QStringLiteral("Ocorreu um erro na tentativa de gravar o arquivo especificado. "
+                           "Certifique-se que o dispositivo não esteja protegido contra gravação, "
+                           "que você possua direito de gravar neste diretório (em caso de estar "
+                           "em uma rede), se o arquivo está sendo utilizado por outro aplicativo "
+                           "ou se ele possui atributos.\r\n\r\nErro 9702 (")));
+        QCOMPARE(last().icon, MsgIcon::Critical);
 
         ed->setTexto(QStringLiteral("mudado"));
         dialogs.answers.enqueue(MsgAnswer::Cancel);

@@ -9,7 +9,8 @@ QString ChooseColour(const QString &arg, QWidget *parent) {
     const QString number = remember ? arg.mid(1, 22) : arg;
     const int initial = int(corvel::SettingNumber(number.trimmed()) & 0xFFFFFF);
     int chosen = 0;
-    if (!corvel::Dialogs().chooseColour(parent, initial, &chosen)) return QStringLiteral("Cancel");
+    if (!corvel::Dialogs().chooseColour(parent, initial, &chosen, QStringLiteral("Escolher Cor")))
+        return QStringLiteral("Cancel");
     chosen &= 0xFFFFFF;
     if (remember)
         WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("EscolheCor"),

@@ -127,16 +127,25 @@ public:
     }
 
     bool chooseColour(QWidget *parent, int initial, int *chosen) override {
+        return chooseColour(parent, initial, chosen, QString());
+    }
+
+    bool chooseColour(QWidget *parent, int initial, int *chosen, const QString &title) override {
         const QColor in(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-        const QColor c = QColorDialog::getColor(in, parent);
+        const QColor c = QColorDialog::getColor(in, parent, title);
         if (!c.isValid()) return false;
         *chosen = c.red() + 256 * c.green() + 65536 * c.blue();
         return true;
     }
 
     bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen) override {
+        return chooseFont(parent, initial, chosen, QString());
+    }
+
+    bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen,
+                    const QString &title) override {
         bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, parent);
+        const QFont f = QFontDialog::getFont(&ok, initial, parent, title);
         if (ok) *chosen = f;
         return ok;
     }

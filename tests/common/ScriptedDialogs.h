@@ -25,7 +25,8 @@ public:
     QQueue<QString> files;  // open/save/folder answers; "" = cancelled
     QQueue<int> colours;    // -1 = cancelled
     QQueue<QFont> fonts;
-    QStringList prompts; // prompts of the input boxes shown
+    QStringList prompts;      // prompts of the input boxes shown
+    QStringList pickerTitles; // titles of the colour and font dialogs shown
 
     corvel::MsgAnswer message(QWidget *, const QString &text, const QString &title,
                               corvel::MsgIcon icon, corvel::MsgButtons buttons,
@@ -64,6 +65,15 @@ public:
         if (fonts.isEmpty()) return false;
         *chosen = fonts.dequeue();
         return true;
+    }
+    bool chooseColour(QWidget *parent, int initial, int *chosen, const QString &title) override {
+        pickerTitles << title;
+        return chooseColour(parent, initial, chosen);
+    }
+    bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen,
+                    const QString &title) override {
+        pickerTitles << title;
+        return chooseFont(parent, initial, chosen);
     }
 
     QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }

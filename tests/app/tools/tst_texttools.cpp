@@ -85,8 +85,11 @@ void TestTextTools::filterOnSelectionOnly() {
     f.run(QStringLiteral("mnuAjustarMaiusculo"));
     QCOMPARE(f.ed->Texto(), QStringLiteral("olá mundo\r\nOLÁ MUNDO"));
     QCOMPARE(f.status(), QStringLiteral("Todos em Maiúsculo"));
-    // The changed text stays selected.
-    QCOMPARE(f.ed->SelTexto(), QStringLiteral("OLÁ MUNDO"));
+    // As any write to the selection: the caret after it, nothing selected.
+    QCOMPARE(f.ed->SelInicio(), 20);
+    QCOMPARE(f.ed->SelTamanho(), 0);
+    f.ed->setSelInicio(11);
+    f.ed->setSelTamanho(9);
     f.dialogs->answers.enqueue(MsgAnswer::Yes);
     f.run(QStringLiteral("mnuAjustarMinusculo"));
     QCOMPARE(f.ed->Texto(), text);
@@ -335,12 +338,14 @@ void TestTextTools::textColourAndFont() {
     f.ed->setSelInicio(1);
     f.ed->setSelTamanho(5);
     QCOMPARE(f.ed->SelCorTexto(), 0x00FF00);
+    QCOMPARE(f.dialogs->pickerTitles, QStringList(3, QStringLiteral("Cor da Fonte")));
 
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSize(17);
     font.setBold(true);
     f.dialogs->fonts.enqueue(font);
     f.run(QStringLiteral("mnuCorFonteFonte"));
+    QCOMPARE(f.dialogs->pickerTitles.last(), QStringLiteral("Fonte do Texto"));
     QCOMPARE(f.ed->SelTamanho(), 5);
     QCOMPARE(f.ed->SelFonteTamanho(), 17);
     QVERIFY(f.ed->SelNegrito());
@@ -359,6 +364,7 @@ void TestTextTools::writeColour() {
     QCOMPARE(f.ed->Texto().toUpper(), QStringLiteral("X#FF0000"));
     QCOMPARE(ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("EscolheCor")),
              QStringLiteral("255"));
+    QCOMPARE(f.dialogs->pickerTitles, QStringList(2, QStringLiteral("Escolher Cor")));
 }
 
 void TestTextTools::noDocumentDoesNothing() {

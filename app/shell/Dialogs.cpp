@@ -126,11 +126,7 @@ public:
         return QFileDialog::getExistingDirectory(parent, title, folder);
     }
 
-    bool chooseColour(QWidget *parent, int initial, int *chosen) override {
-        return chooseColour(parent, initial, chosen, QString());
-    }
-
-    bool chooseColour(QWidget *parent, int initial, int *chosen, const QString &title) override {
+    bool chooseColour(QWidget *parent, const QString &title, int initial, int *chosen) override {
         const QColor in(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
         const QColor c = QColorDialog::getColor(in, parent, title);
         if (!c.isValid()) return false;
@@ -138,12 +134,8 @@ public:
         return true;
     }
 
-    bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen) override {
-        return chooseFont(parent, initial, chosen, QString());
-    }
-
-    bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen,
-                    const QString &title) override {
+    bool chooseFont(QWidget *parent, const QString &title, const QFont &initial,
+                    QFont *chosen) override {
         bool ok = false;
         const QFont f = QFontDialog::getFont(&ok, initial, parent, title);
         if (ok) *chosen = f;

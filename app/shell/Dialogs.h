@@ -33,19 +33,10 @@ public:
                              const QString &filters, int *filterIndex) = 0;
     virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
     // Colours are RGB numbers (red + 256*green + 65536*blue).
-    virtual bool chooseColour(QWidget *parent, int initial, int *chosen) = 0;
-    virtual bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen) = 0;
-    // The same with the dialog's window title; dialogs that show no title
-    // take the calls above.
-    virtual bool chooseColour(QWidget *parent, int initial, int *chosen, const QString &title) {
-        Q_UNUSED(title);
-        return chooseColour(parent, initial, chosen);
-    }
-    virtual bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen,
-                            const QString &title) {
-        Q_UNUSED(title);
-        return chooseFont(parent, initial, chosen);
-    }
+    // title is the chooser window's caption.
+    virtual bool chooseColour(QWidget *parent, const QString &title, int initial, int *chosen) = 0;
+    virtual bool chooseFont(QWidget *parent, const QString &title, const QFont &initial,
+                            QFont *chosen) = 0;
 };
 
 // The dialogs in use (the real ones unless a test installed others).

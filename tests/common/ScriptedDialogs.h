@@ -25,8 +25,8 @@ public:
     QQueue<QString> files;  // open/save/folder answers; "" = cancelled
     QQueue<int> colours;    // -1 = cancelled
     QQueue<QFont> fonts;
-    QStringList prompts;      // prompts of the input boxes shown
-    QStringList pickerTitles; // titles of the colour and font dialogs shown
+    QStringList prompts;       // prompts of the input boxes shown
+    QStringList chooserTitles; // captions of the colour and font choosers shown
 
     corvel::MsgAnswer message(QWidget *, const QString &text, const QString &title,
                               corvel::MsgIcon icon, corvel::MsgButtons buttons,
@@ -53,7 +53,8 @@ public:
     QString chooseFolder(QWidget *, const QString &, const QString &) override {
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    bool chooseColour(QWidget *, int, int *chosen) override {
+    bool chooseColour(QWidget *, const QString &title, int, int *chosen) override {
+        chooserTitles << title;
         if (colours.isEmpty() || colours.head() < 0) {
             if (!colours.isEmpty()) colours.dequeue();
             return false;
@@ -61,19 +62,11 @@ public:
         *chosen = colours.dequeue();
         return true;
     }
-    bool chooseFont(QWidget *, const QFont &, QFont *chosen) override {
+    bool chooseFont(QWidget *, const QString &title, const QFont &, QFont *chosen) override {
+        chooserTitles << title;
         if (fonts.isEmpty()) return false;
         *chosen = fonts.dequeue();
         return true;
-    }
-    bool chooseColour(QWidget *parent, int initial, int *chosen, const QString &title) override {
-        pickerTitles << title;
-        return chooseColour(parent, initial, chosen);
-    }
-    bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen,
-                    const QString &title) override {
-        pickerTitles << title;
-        return chooseFont(parent, initial, chosen);
     }
 
     QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }

@@ -338,19 +338,19 @@ void TestTextTools::textColourAndFont() {
     f.ed->setSelInicio(1);
     f.ed->setSelTamanho(5);
     QCOMPARE(f.ed->SelCorTexto(), 0x00FF00);
-    QCOMPARE(f.dialogs->pickerTitles, QStringList(3, QStringLiteral("Cor da Fonte")));
 
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSize(17);
     font.setBold(true);
     f.dialogs->fonts.enqueue(font);
     f.run(QStringLiteral("mnuCorFonteFonte"));
-    QCOMPARE(f.dialogs->pickerTitles.last(), QStringLiteral("Fonte do Texto"));
     QCOMPARE(f.ed->SelTamanho(), 5);
     QCOMPARE(f.ed->SelFonteTamanho(), 17);
     QVERIFY(f.ed->SelNegrito());
     QVERIFY(!f.ed->SelItalico());
     QCOMPARE(f.ed->Texto(), QStringLiteral("abcdef"));
+    QCOMPARE(f.dialogs->chooserTitles.last(), QStringLiteral("Fonte do Texto"));
+    QCOMPARE(f.dialogs->chooserTitles.first(), QStringLiteral("Cor da Fonte"));
 }
 
 void TestTextTools::writeColour() {
@@ -362,9 +362,9 @@ void TestTextTools::writeColour() {
     f.dialogs->colours.enqueue(255);
     f.run(QStringLiteral("mnuFerramentasEscrCor"));
     QCOMPARE(f.ed->Texto().toUpper(), QStringLiteral("X#FF0000"));
+    QCOMPARE(f.dialogs->chooserTitles.last(), QStringLiteral("Escolher Cor"));
     QCOMPARE(ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("EscolheCor")),
              QStringLiteral("255"));
-    QCOMPARE(f.dialogs->pickerTitles, QStringList(2, QStringLiteral("Escolher Cor")));
 }
 
 void TestTextTools::noDocumentDoesNothing() {

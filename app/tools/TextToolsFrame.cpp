@@ -39,7 +39,6 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
     if (extraQuestion && !extraQuestion()) return;
     m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
     int selStart = 0;
-    int selLength = 0;
     {
         BusyGuard busy(m);
         QCoreApplication::processEvents();
@@ -48,8 +47,9 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
             const QString result = transform(ed->SelTexto());
             QCoreApplication::processEvents();
             ed->setSelTexto(result);
-            // The changed text stays selected, ready for the next tool.
-            selLength = int(result.size());
+            // As any write to the selection: the caret after the new text,
+            // nothing selected.
+            selStart += int(result.size());
         } else {
             const int caret = ed->SelInicio();
             const QString result = transform(ed->Texto());
@@ -61,7 +61,7 @@ void RunTextFilter(frmMain &m, const std::function<QString(const QString &)> &tr
     // The caret is placed once the editor is shown again: placing it in the
     // hidden editor would lay the text out twice (slow for one huge line).
     ed->setSelInicio(selStart);
-    ed->setSelTamanho(selLength);
+    ed->setSelTamanho(0);
     m.ShowStatusMessage(finalMessage);
 }
 

@@ -234,6 +234,7 @@ void frmProcurar::btnProcurar_Click() {
     if (!ed || s.isEmpty()) return;
     AddSearchHistory();
     SetLastSearchText(s);
+    m_regexMatch = RegexMatch();
     const bool sens = chkCasoSensitivo->isChecked(), words = chkInteiras->isChecked();
     if (!ed->Procurar(s, sens, words)) {
         if (chkInicio->isChecked()) {
@@ -251,18 +252,23 @@ void frmProcurar::btnRegExp_Click() {
     const QString s = S();
     if (!ed || s.isEmpty()) return;
     AddSearchHistory();
+    // Only a match this search selects counts for Replace: a failed search
+    // leaves the earlier selection, which is no match of the expression.
+    m_regexMatch = RegexMatch();
     const bool ignoreCase = !chkCasoSensitivo->isChecked();
-    if (!ed->ProcurarRegExp(s, ignoreCase)) {
+    bool found = ed->ProcurarRegExp(s, ignoreCase);
+    if (!found) {
         // An invalid pattern ends the action quietly.
         if (!ed->UltimoErro().isEmpty()) return;
         if (chkInicio->isChecked()) {
             CaretToStart(ed);
-            if (!ed->ProcurarRegExp(s, ignoreCase)) FindBeep();
+            found = ed->ProcurarRegExp(s, ignoreCase);
+            if (!found) FindBeep();
         } else {
             FindBeep();
         }
     }
-    m_regexMatch = RegexMatch{ed->SelTamanho() > 0 ? ed->SelInicio() : -1, ed->SelTexto()};
+    if (found && ed->SelTamanho() > 0) m_regexMatch = RegexMatch{ed->SelInicio(), ed->SelTexto()};
     PlaceDialog();
 }
 

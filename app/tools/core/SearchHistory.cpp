@@ -7,6 +7,16 @@ namespace corvel {
 namespace {
 const char kSection[] = "Historico";
 QString g_lastSearchText;
+
+// Leading and trailing spaces go; tabs and line breaks are part of a text.
+QString TrimSpaces(const QString &v) {
+    qsizetype b = 0, e = v.size();
+    while (b < e && v.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && v.at(e - 1) == QLatin1Char(' '))
+        --e;
+    return v.mid(b, e - b);
+}
 } // namespace
 
 QString SearchHistorySeparator() {
@@ -45,8 +55,7 @@ void WriteSearchHistory(const QStringList &entries) {
     const QStringList old = ReadSearchHistory();
     for (int k = 1; k <= kSearchHistorySize; ++k) {
         const QString v = k <= entries.size() ? entries.at(k - 1) : QString();
-        if (v != old.at(k - 1))
-            WriteSetting(QString::fromLatin1(kSection), SearchHistoryKey(k), v);
+        if (v != old.at(k - 1)) WriteSetting(QString::fromLatin1(kSection), SearchHistoryKey(k), v);
     }
 }
 
@@ -58,7 +67,7 @@ QStringList WithSearchAdded(const QStringList &stored, const QString &search,
     slot.reserve(kSearchHistorySize + 1);
     slot << search + SearchHistorySeparator() + replacement;
     for (int k = 0; k < kSearchHistorySize; ++k)
-        slot << (k < stored.size() ? stored.at(k).trimmed() : QString());
+        slot << (k < stored.size() ? TrimSpaces(stored.at(k)) : QString());
 
     const QString wanted = search.toUpper();
     int found = -1;

@@ -287,6 +287,24 @@ private slots:
         QCOMPARE(ed->Texto(), QString("id=0 id=345"));
     }
 
+    void failedRegexSearchLeavesNoMatchToReplace() {
+        ICorvelEdit *ed = fx.editor("foo bar");
+        frmProcurar d(ed);
+        QVERIFY(d.Form_Load());
+        Type(d, "foo", "");
+        d.btnProcurar_Click();
+        QCOMPARE(Sel(ed), qMakePair(0, 3));
+        // An expression that matches nothing keeps "foo" selected; that
+        // selection is no match of it, so Replace searches past it.
+        Type(d, "z+", "X");
+        d.btnRegExp_Click();
+        QCOMPARE(Sel(ed), qMakePair(0, 3));
+        QCOMPARE(fx.beeps, 1);
+        d.btnSubstituir_Click();
+        QCOMPARE(ed->Texto(), QString("foo bar"));
+        QCOMPARE(fx.beeps, 2);
+    }
+
     void replaceAllAsksFirst() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("a a a");

@@ -85,8 +85,11 @@ void TestTextTools::filterOnSelectionOnly() {
     f.run(QStringLiteral("mnuAjustarMaiusculo"));
     QCOMPARE(f.ed->Texto(), QStringLiteral("olá mundo\r\nOLÁ MUNDO"));
     QCOMPARE(f.status(), QStringLiteral("Todos em Maiúsculo"));
-    // The changed text stays selected.
-    QCOMPARE(f.ed->SelTexto(), QStringLiteral("OLÁ MUNDO"));
+    // As any write to the selection: the caret after it, nothing selected.
+    QCOMPARE(f.ed->SelInicio(), 20);
+    QCOMPARE(f.ed->SelTamanho(), 0);
+    f.ed->setSelInicio(11);
+    f.ed->setSelTamanho(9);
     f.dialogs->answers.enqueue(MsgAnswer::Yes);
     f.run(QStringLiteral("mnuAjustarMinusculo"));
     QCOMPARE(f.ed->Texto(), text);

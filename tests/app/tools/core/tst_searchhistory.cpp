@@ -53,6 +53,12 @@ private slots:
         QCOMPARE(once.mid(0, 4), QStringList({"Table<#>", "a<#>", "b<#>", ""}));
     }
 
+    void storedValuesLoseSpacesOnly() {
+        const QStringList out =
+            WithSearchAdded(Entries({"  a<#>b  ", "\tc<#>d\t", " "}), "new", "");
+        QCOMPARE(out.mid(0, 5), QStringList({"new<#>", "a<#>b", "\tc<#>d\t", "", ""}));
+    }
+
     void entryWithoutSeparatorIsNotTakenOut() {
         const QStringList out = WithSearchAdded(Entries({"table", "b<#>"}), "table", "r");
         QCOMPARE(out.mid(0, 4), QStringList({"table<#>r", "table", "b<#>", ""}));

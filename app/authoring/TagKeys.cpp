@@ -107,6 +107,9 @@ bool HandleTagKey(frmMain &m, QKeyEvent *e) {
     const int key = e->key();
     if (mods == Qt::ControlModifier) {
         switch (key) {
+        // Key code 169 is the browser Stop key; the Refresh key beside it
+        // writes the link as well.
+        case Qt::Key_Stop:
         case Qt::Key_Refresh:
             InsertEmailLink(m);
             return true;

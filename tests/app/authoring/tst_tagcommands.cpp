@@ -238,6 +238,15 @@ void TestTagCommands::ctrlKeysAndF9() {
     QKeyEvent mail = Key(Qt::Key_Refresh, Qt::ControlModifier, 0, 0);
     QVERIFY(HandleTagKey(*m, &mail));
     QCOMPARE(ed->Texto(), QString("<A HREF=\"mailto:x@y.z\">x@y.z</A>"));
+    // The browser Stop key (code 169) writes the link too.
+    ed->setTexto("");
+    dialogs->inputs.enqueue("a@b.c");
+    QKeyEvent stop = Key(Qt::Key_Stop, Qt::ControlModifier, 0, 0);
+    QVERIFY(HandleTagKey(*m, &stop));
+    QCOMPARE(ed->Texto(), QString("<A HREF=\"mailto:a@b.c\">a@b.c</A>"));
+    // Without Control it is not a tag key.
+    QKeyEvent bare = Key(Qt::Key_Stop, Qt::NoModifier, 0, 0);
+    QVERIFY(!HandleTagKey(*m, &bare));
 
     QStringList langs;
     m->SetHandler("mnuLinguagem(2)", [&] { langs << "ASP"; });

@@ -7,6 +7,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -331,6 +332,22 @@ private slots:
         }
         QCOMPARE(unloads, 1);
         QVERIFY(!QFile::exists(preview));
+    }
+
+    void maximisingFocusesTheCurrentDocument() {
+        frmMain m;
+        m.CreateDocument();
+        ICorvelEdit *b = m.CreateDocument();
+        m.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        auto inB = [&] {
+            QWidget *f = QApplication::focusWidget();
+            return f && (f == b->widget() || b->widget()->isAncestorOf(f));
+        };
+        if (QWidget *f = QApplication::focusWidget()) f->clearFocus();
+        QVERIFY(!inB());
+        m.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(inB());
     }
 
     void minimisedWithoutTaskBarHides() {

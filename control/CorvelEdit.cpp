@@ -79,8 +79,14 @@ void CorvelEdit::onContentsChange(int, int removed, int added) {
     m_alterado = true;
 }
 
-void CorvelEdit::textChangedByMember() {
+void CorvelEdit::contentChanged() {
     m_textCacheValid = false;
+    m_layoutStale = true;
+    m_posDirty = true;
+}
+
+void CorvelEdit::textChangedByMember() {
+    contentChanged();
     m_gravado = false;
     m_alterado = true;
 }
@@ -95,8 +101,22 @@ const QString &CorvelEdit::cachedText() const {
 
 // --- selection ---------------------------------------------------------------
 
+QTextCursor CorvelEdit::caret() const {
+    return m_editDepth > 0 ? m_groupCaret : m_surface->textCursor();
+}
+
+void CorvelEdit::setCaret(const QTextCursor &c) {
+    if (m_editDepth > 0) {
+        m_groupCaret = c;
+        m_groupCaretMoved = true;
+        m_posDirty = true;
+    } else {
+        m_surface->setTextCursor(c);
+    }
+}
+
 void CorvelEdit::selection(int *start, int *length) const {
-    const QTextCursor c = m_surface->textCursor();
+    const QTextCursor c = caret();
     const int s = ToCrLfOffset(doc(), c.selectionStart());
     const int e = ToCrLfOffset(doc(), c.selectionEnd());
     *start = s;
@@ -107,21 +127,21 @@ void CorvelEdit::selectHost(int start, int length) {
     const int total = Tamanho();
     start = std::clamp(start, 0, total);
     const int end = std::clamp(start + std::max(0, length), start, total);
-    QTextCursor c = m_surface->textCursor();
+    QTextCursor c = caret();
     c.setPosition(FromCrLfOffset(doc(), start));
     c.setPosition(FromCrLfOffset(doc(), end), QTextCursor::KeepAnchor);
-    m_surface->setTextCursor(c);
+    setCaret(c);
 }
 
 void CorvelEdit::replaceSelection(const QString &text) {
-    QTextCursor c = m_surface->textCursor();
+    QTextCursor c = caret();
     c.insertText(text); // CR LF, LF and CR all become one break
-    m_surface->setTextCursor(c);
-    m_textCacheValid = false;
+    setCaret(c);
+    contentChanged();
 }
 
 QString CorvelEdit::SelTexto() const {
-    const QTextCursor c = m_surface->textCursor();
+    const QTextCursor c = caret();
     return CrLfText(doc(), c.selectionStart(), c.selectionEnd());
 }
 
@@ -159,7 +179,9 @@ QString CorvelEdit::Texto() const {
 void CorvelEdit::setTexto(const QString &text) {
     // One edit with undo off; any of CR LF, LF and CR is one break.
     doc()->setPlainText(text);
-    m_surface->moveCursor(QTextCursor::Start);
+    // The put cleared the undo steps, those of an open group too.
+    m_groupUndoBase = 0;
+    setCaret(QTextCursor(doc()));
     textChangedByMember();
 }
 
@@ -174,7 +196,7 @@ void CorvelEdit::mergeWholeText(const QTextCharFormat &f) {
     QTextCursor c(doc());
     c.select(QTextCursor::Document);
     c.mergeCharFormat(f);
-    m_textCacheValid = false;
+    contentChanged();
 }
 
 int CorvelEdit::CorTexto() const {
@@ -262,7 +284,7 @@ void CorvelEdit::setQuebrarLinha(bool noWrap) {
 // --- selection formatting ----------------------------------------------------
 
 QTextCharFormat CorvelEdit::selectionFormat() const {
-    const QTextCursor c = m_surface->textCursor();
+    const QTextCursor c = caret();
     if (!c.hasSelection()) return c.charFormat();
     // The format of the first selected character.
     QTextCursor first(doc());
@@ -272,8 +294,12 @@ QTextCharFormat CorvelEdit::selectionFormat() const {
 
 void CorvelEdit::mergeSelectionFormat(const QTextCharFormat &f) {
     FormattingOnly guard(m_formatting);
-    m_surface->mergeCurrentCharFormat(f);
-    m_textCacheValid = false;
+    // With nothing selected the format is the caret's, for what comes next.
+    if (m_editDepth > 0)
+        m_groupCaret.mergeCharFormat(f);
+    else
+        m_surface->mergeCurrentCharFormat(f);
+    contentChanged();
 }
 
 int CorvelEdit::SelCorTexto() const {
@@ -367,6 +393,7 @@ bool CorvelEdit::Visivel() const {
 }
 
 void CorvelEdit::setVisivel(bool on) {
+    if (on) settleLayout();
     m_surface->setVisible(on);
 }
 
@@ -407,7 +434,7 @@ void CorvelEdit::UpdatePos() {
 
 void CorvelEdit::computePos() const {
     m_posDirty = false;
-    const int start = m_surface->textCursor().selectionStart();
+    const int start = caret().selectionStart();
     int lineStart = 0;
     const int line = lineOfPosition(start, &lineStart);
     m_linha = QString::number(line + 1);
@@ -467,10 +494,10 @@ void CorvelEdit::applyTab(bool shift, bool ctrl, bool alt) {
         if (!m_tabTexto.isEmpty()) s.replace(crlf + m_tabTexto, crlf);
     }
     selectHost(start, length);
-    QTextCursor c = m_surface->textCursor();
+    QTextCursor c = caret();
     c.insertText(s);
-    m_surface->setTextCursor(c);
-    m_textCacheValid = false;
+    setCaret(c);
+    contentChanged();
     selectHost(start, int(s.size()));
 }
 
@@ -481,24 +508,37 @@ int CorvelEdit::ContarLinhas() const {
 }
 
 int CorvelEdit::RolagemVertical() const {
+    settleLayout();
     return m_surface->verticalScrollBar()->value();
 }
 
 void CorvelEdit::setRolagemVertical(int v) {
+    settleLayout();
     m_surface->verticalScrollBar()->setValue(v);
 }
 
 int CorvelEdit::RolagemHorizontal() const {
+    settleLayout();
     return m_surface->horizontalScrollBar()->value();
 }
 
 void CorvelEdit::setRolagemHorizontal(int v) {
+    settleLayout();
     m_surface->horizontalScrollBar()->setValue(v);
 }
 
 void CorvelEdit::Desfazer() {
-    m_surface->undo();
-    m_textCacheValid = false;
+    if (m_editDepth > 0) {
+        // Undone on the group's caret: the surface must not show its caret
+        // before the group ends.
+        QTextCursor c = caret();
+        doc()->undo(&c);
+        setCaret(c);
+        m_groupUndoBase = std::min(m_groupUndoBase, doc()->availableUndoSteps());
+    } else {
+        m_surface->undo();
+    }
+    contentChanged();
 }
 
 bool CorvelEdit::PodeDesfazer() const {
@@ -523,18 +563,42 @@ void CorvelEdit::setRedesenhar(bool on) {
     if (on) m_surface->viewport()->update();
 }
 
+// An edit group is one undo step. Groups nest; only the outer pair counts,
+// and an end without a start does nothing.
 void CorvelEdit::IniciarEdicao() {
-    if (m_editDepth++ == 0) {
-        m_editCursor = QTextCursor(doc());
-        m_editCursor.beginEditBlock();
-    }
+    if (m_editDepth++ > 0) return;
+    m_groupCaret = m_surface->textCursor();
+    m_groupCaretMoved = false;
+    m_layoutStale = false;
+    m_groupUndoBase = doc()->availableUndoSteps();
+    m_editCursor = QTextCursor(doc());
+    m_editCursor.beginEditBlock();
 }
 
 void CorvelEdit::TerminarEdicao() {
-    if (m_editDepth > 0 && --m_editDepth == 0) {
-        m_editCursor.endEditBlock();
-        m_editCursor = QTextCursor();
-    }
+    if (m_editDepth == 0 || --m_editDepth > 0) return;
+    m_editCursor.endEditBlock(); // the layout catches up here, once
+    m_editCursor = QTextCursor();
+    m_layoutStale = false;
+    const QTextCursor c = m_groupCaret;
+    m_groupCaret = QTextCursor();
+    if (m_groupCaretMoved) m_surface->setTextCursor(c);
+    m_posDirty = true;
+}
+
+void CorvelEdit::settleLayout() const {
+    if (m_editDepth == 0 || !m_layoutStale) return;
+    m_layoutStale = false;
+    // Closing the document's edit block lays out what changed; the block is
+    // then reopened as the same undo step. Before the group's first undoable
+    // change there is no step of its own to reopen, and joining would merge
+    // the group into the edit before it.
+    const bool ownStep = doc()->availableUndoSteps() > m_groupUndoBase;
+    m_editCursor.endEditBlock();
+    if (ownStep)
+        m_editCursor.joinPreviousEditBlock();
+    else
+        m_editCursor.beginEditBlock();
 }
 
 QString CorvelEdit::UltimoErro() const {

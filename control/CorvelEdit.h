@@ -171,6 +171,18 @@ private:
     void applyTab(bool shift, bool ctrl, bool alt);
     void onContentsChange(int pos, int removed, int added);
     void textChangedByMember();
+    // The text or its formatting changed (any member): caches are stale, and
+    // inside an edit group the layout is too.
+    void contentChanged();
+    // The caret and selection members work on: the surface's own, or while an
+    // edit group is open, the group's, which the surface gets when the group
+    // ends. Inside a group the document defers its layout to the group's end,
+    // and the surface would lay out (stale) lines to show its caret.
+    QTextCursor caret() const;
+    void setCaret(const QTextCursor &c);
+    // Brings the layout up to date inside an edit group before a member reads
+    // it (lines, scrolling, showing), keeping the group one undo step.
+    void settleLayout() const;
     // Selection in host offsets.
     void selection(int *start, int *length) const;
     void selectHost(int start, int length);
@@ -205,7 +217,15 @@ private:
     int m_corFundo = 0xFFFFFF;
     int m_formatting = 0; // > 0 while a member changes formatting only
     int m_editDepth = 0;
-    QTextCursor m_editCursor;
+    // While a group is open: the cursor holding the document's edit block,
+    // the group's caret, whether it moved, whether the text changed since the
+    // layout was last brought up to date, and the undo steps there were
+    // before the group's first change.
+    mutable QTextCursor m_editCursor;
+    QTextCursor m_groupCaret;
+    bool m_groupCaretMoved = false;
+    mutable bool m_layoutStale = false;
+    int m_groupUndoBase = 0;
     corvel::TextEncoding m_encoding = corvel::TextEncoding::Utf8;
     QRandomGenerator m_random;
     mutable QString m_textCache;

@@ -55,7 +55,8 @@ void CorvelEdit::loadDocument(const corvel::rtf::Document &d) {
     InsertRtfDocument(c, d);
     c.endEditBlock();
     dd->setUndoRedoEnabled(undo);
-    m_surface->moveCursor(QTextCursor::Start);
+    m_groupUndoBase = 0; // the undo steps are gone, an open group's too
+    setCaret(QTextCursor(dd));
     textChangedByMember();
 }
 
@@ -74,7 +75,7 @@ void CorvelEdit::setTextoRTF(const QString &rtf) {
 }
 
 QString CorvelEdit::SelTextoRTF() const {
-    const QTextCursor c = m_surface->textCursor();
+    const QTextCursor c = caret();
     return QString::fromLatin1(
         corvel::rtf::Write(FromTextDocument(doc(), c.selectionStart(), c.selectionEnd())));
 }
@@ -82,12 +83,12 @@ QString CorvelEdit::SelTextoRTF() const {
 void CorvelEdit::setSelTextoRTF(const QString &rtf) {
     corvel::rtf::Document d;
     if (!corvel::rtf::ReadText(rtf, &d)) d.text = rtf;
-    QTextCursor c = m_surface->textCursor();
+    QTextCursor c = caret();
     c.beginEditBlock();
     c.removeSelectedText();
     InsertRtfDocument(c, d);
     c.endEditBlock();
-    m_surface->setTextCursor(c);
+    setCaret(c);
     textChangedByMember();
 }
 

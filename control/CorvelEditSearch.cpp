@@ -45,6 +45,7 @@ int CorvelEdit::lineOfPosition(int docPos, int *lineStart) const {
         *lineStart = b.position();
         return b.blockNumber();
     }
+    settleLayout();
     QPlainTextDocumentLayout *layout = PlainLayout(doc());
     int line = 0;
     for (QTextBlock x = doc()->begin(); x.isValid() && x != b; x = x.next())
@@ -67,6 +68,7 @@ int CorvelEdit::lineStartPosition(int line) const {
         const QTextBlock b = doc()->findBlockByNumber(std::clamp(line, 0, doc()->blockCount() - 1));
         return b.position();
     }
+    settleLayout();
     QPlainTextDocumentLayout *layout = PlainLayout(doc());
     int first = 0;
     QTextBlock last;
@@ -85,6 +87,7 @@ int CorvelEdit::lineStartPosition(int line) const {
 
 int CorvelEdit::layoutLineCount() const {
     if (!wraps()) return doc()->blockCount();
+    settleLayout();
     QPlainTextDocumentLayout *layout = PlainLayout(doc());
     int n = 0;
     for (QTextBlock x = doc()->begin(); x.isValid(); x = x.next())
@@ -97,15 +100,15 @@ void CorvelEdit::IrParaLinha(int line) {
     int target;
     if (line == 0) {
         // Line 0: the start of the line that holds the caret.
-        lineOfPosition(m_surface->textCursor().selectionStart(), &target);
+        lineOfPosition(caret().selectionStart(), &target);
     } else {
         const int count = layoutLineCount();
         target = lineStartPosition(std::min(line - 1, count - 1));
     }
-    QTextCursor c = m_surface->textCursor();
+    QTextCursor c = caret();
     c.setPosition(target);
-    m_surface->setTextCursor(c);
-    m_surface->ensureCursorVisible();
+    setCaret(c);
+    if (m_editDepth == 0) m_surface->ensureCursorVisible();
 }
 
 // --- find and replace --------------------------------------------------------
@@ -134,7 +137,7 @@ bool CorvelEdit::ProcurarRegExp(const QString &pattern, bool ignoreCase) {
 
 bool CorvelEdit::Substituir(const QString &text, const QString &replacement, bool matchCase,
                             bool wholeWord) {
-    if (m_surface->textCursor().hasSelection()) {
+    if (caret().hasSelection()) {
         replaceSelection(replacement);
         textChangedByMember();
     }

@@ -11,11 +11,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QtTest>
 
 class tst_shell_documents : public QObject {
@@ -315,6 +317,36 @@ private slots:
         m.Form_LinkExecute(QString());
         QCOMPARE(opened, (QStringList{file, file}));
         QVERIFY(m.isMaximized() || m.windowState() & Qt::WindowMaximized);
+    }
+
+    void filesDroppedOnTabsAreOpenedInTurn() {
+        const QString a = dir.filePath(QStringLiteral("solta a.html"));
+        const QString b = dir.filePath(QStringLiteral("solta b.html"));
+        for (const QString &p : {a, b}) {
+            QFile f(p);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        frmMain m;
+        m.CreateDocument();
+        QStringList opened;
+        m.SetHandler(QStringLiteral("mnuArquivoAbrir"), [&] {
+            QCOMPARE(m.OpenSource, -1);
+            opened << m.PendingPath;
+        });
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(dir.filePath("sumiu.html")),
+                      QUrl(QStringLiteral("https://example.org/x.html")),
+                      QUrl::fromLocalFile(dir.path()), QUrl::fromLocalFile(b)});
+        const QPointF at = m.Tabs()->rect().center();
+        const auto offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m.Tabs(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m.Tabs(), &drop);
+        // Missing files, folders and remote addresses are skipped.
+        QCOMPARE(opened, (QStringList{a, b}));
+        QCOMPARE(m.OpenSource, 0);
     }
 
     void unloadDeletesPreviewAndUnloadsDocuments() {

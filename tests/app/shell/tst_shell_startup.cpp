@@ -7,15 +7,20 @@
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "frmAbertura.h"
+#include "frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -167,6 +172,58 @@ private slots:
         corvel::SetSettingsFileOverride(QString());
     }
 
+    void splashFollowsItsSetting() {
+        if (!QFile::exists(corvel::ControlLibraryPath())) QSKIP("editor component not built");
+        // The shipped commands folder beside the program is a required part.
+        const QString shipped = corvel::InstallationFolder() + QStringLiteral("/Comandos");
+        const bool made = !QFileInfo::exists(shipped) && QDir().mkpath(shipped);
+        QTemporaryDir home;
+        corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("splash.ini")));
+        corvel::SetProgramFolderOverride(home.path());
+        ScriptedDialogs dialogs;
+        // Which splash windows were shown.
+        struct ShowWatch : QObject {
+            int shown = 0;
+            bool eventFilter(QObject *o, QEvent *e) override {
+                if (e->type() == QEvent::Show && o->objectName() == QLatin1String("frmAbertura"))
+                    ++shown;
+                return false;
+            }
+        } watch;
+        qApp->installEventFilter(&watch);
+        // Put everything back even when a check fails half-way.
+        const auto restore = qScopeGuard([&] {
+            qApp->removeEventFilter(&watch);
+            corvel::SetProgramFolderOverride(QString());
+            corvel::SetSettingsFileOverride(QString());
+            if (made) QDir(shipped).removeRecursively();
+        });
+        for (const char *splash : {"0", "1"}) {
+            WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Splash"),
+                         QLatin1String(splash));
+            watch.shown = 0;
+            QElapsedTimer t;
+            t.start();
+            corvel::StartupResult r = corvel::StartCorvel(QString(), nullptr);
+            const qint64 ms = t.elapsed();
+            QVERIFY2(r.window, qPrintable(dialogs.lastText()));
+            QCOMPARE(r.window->Tabs()->count(), 1);
+            QCOMPARE(r.window->Tabs()->tabText(0), QStringLiteral("Doc 1"));
+            delete r.window;
+            if (qstrcmp(splash, "0") == 0) {
+                QCOMPARE(watch.shown, 0);
+                QVERIFY2(ms < 2000, qPrintable(QString::number(ms))); // no wait
+            } else {
+                QCOMPARE(watch.shown, 1);
+                // Two seconds, give or take the timer's coarseness.
+                QVERIFY2(ms >= 1850, qPrintable(QString::number(ms)));
+            }
+        }
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(ReadSetting(QStringLiteral("Caminhos"), QStringLiteral("CorvelDir")), home.path());
+        QVERIFY(QFileInfo(home.filePath(QStringLiteral("Projetos"))).isDir());
+    }
+
     void requiredFiles() {
         const QString saved = corvel::ControlLibraryPath();
         corvel::SetControlLibraryPath(dir.filePath(QStringLiteral("nada/libCorvelControl.so")));
@@ -270,6 +327,23 @@ private slots:
             qunsetenv("XDG_RUNTIME_DIR");
         else
             qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    }
+
+    void serverOfAnotherUserGetsNothing() {
+        if (::geteuid() != 0) QSKIP("needs root to give the socket to another user");
+        corvel::SingleInstance server;
+        QVERIFY(server.Listen());
+        QSignalSpy spy(&server, &corvel::SingleInstance::received);
+        const QByteArray name = QFile::encodeName(corvel::SingleInstance::ServerName());
+        // Reachable while it is this user's...
+        QVERIFY(corvel::SingleInstance::HandOver(QStringLiteral("meu"), 2000));
+        QTRY_COMPARE(spy.count(), 1);
+        // ...but a server that another user owns is never handed the line.
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        QVERIFY(!corvel::SingleInstance::HandOver(QStringLiteral("/home/segredo.html"), 500));
+        QTest::qWait(100);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(::chown(name.constData(), ::getuid(), ::getgid()), 0);
     }
 
     void staleNameIsTakenOver() {

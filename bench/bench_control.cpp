@@ -202,6 +202,60 @@ int main(int argc, char **argv) {
     const Result lastLine = Last(Time(1, [&] { ed.IrParaLinha(ed.ContarLinhas()); }));
     const long rssAll = RssKiB();
 
+    // The page made one line (the "remove line breaks" filter): the text put
+    // into the hidden editor, the editor shown again, the caret placed, and
+    // the first paint; with and without wrapping.
+    const QString oneLine = QString(text).remove(QStringLiteral("\r\n"));
+    // Wall and thread CPU milliseconds of each step, medians of 5 runs.
+    struct LongLine {
+        double wall[5], cpu[5];
+    };
+    auto longLine = [&](bool noWrapMode, const QString &before) {
+        ed.setQuebrarLinha(noWrapMode);
+        QVector<double> wall[5], cpu[5];
+        for (int i = 0; i < 5; ++i) {
+            ed.setTexto(before);
+            Settle();
+            QElapsedTimer t;
+            t.start();
+            const double c0 = CpuMs();
+            double w[5], c[5];
+            auto mark = [&](int k) {
+                w[k] = t.nsecsElapsed() / 1e6;
+                c[k] = CpuMs() - c0;
+            };
+            ed.setVisivel(false);
+            ed.setTexto(oneLine);
+            mark(0);
+            ed.setVisivel(true);
+            mark(1);
+            ed.setSelInicio(1000);
+            ed.setSelTamanho(0);
+            mark(2);
+            ed.surface()->viewport()->repaint();
+            Settle();
+            mark(3);
+            for (int k = 0; k < 4; ++k) {
+                wall[k].append(k ? w[k] - w[k - 1] : w[0]);
+                cpu[k].append(k ? c[k] - c[k - 1] : c[0]);
+            }
+            wall[4].append(w[3]);
+            cpu[4].append(c[3]);
+        }
+        LongLine r;
+        for (int k = 0; k < 5; ++k) {
+            r.wall[k] = Median(wall[k]);
+            r.cpu[k] = Median(cpu[k]);
+        }
+        return r;
+    };
+    // Before: the page itself, or a short text (the vertical scroll bar then
+    // appears with the long line, which narrows the text).
+    const LongLine wrapped = longLine(false, text);
+    const LongLine wrappedShort = longLine(false, QStringLiteral("<p>curto</p>"));
+    const LongLine unwrapped = longLine(true, text);
+    ed.setQuebrarLinha(noWrap);
+
     std::printf("colour runs: %d, RTF %lld bytes\n", runs, (long long)rtf.size());
     std::printf("Texto put        %8.2f ms (cpu %6.2f) (target 40)\n", put.wall, put.cpu);
     std::printf("Texto get        %8.2f ms (cpu %6.2f) (target 20)\n", get.wall, get.cpu);
@@ -215,6 +269,14 @@ int main(int argc, char **argv) {
     std::printf("typed character  %8.3f ms (cpu %6.3f) (target 1)\n", typed.wall, typed.cpu);
     std::printf("Linha after a move %6.3f ms\n", linha.wall);
     std::printf("IrParaLinha(last) %7.2f ms, RSS then %.1f MiB\n", lastLine.wall, rssAll / 1024.0);
+    for (const auto &[name, r] :
+         {std::pair{"wrapped", wrapped}, std::pair{"wrapped, short text before", wrappedShort},
+          std::pair{"not wrapped", unwrapped}}) {
+        std::printf("one %lld-character line, %s (target 300):\n", (long long)oneLine.size(), name);
+        const char *steps[5] = {"put (hidden)", "show", "caret", "first paint", "total"};
+        for (int k = 0; k < 5; ++k)
+            std::printf("  %-13s %8.2f ms (cpu %6.2f)\n", steps[k], r.wall[k], r.cpu[k]);
+    }
     std::printf("RSS              %8.1f MiB (start %.1f MiB; target 45)\n", rss / 1024.0,
                 rssStart / 1024.0);
     return 0;

@@ -2,11 +2,11 @@
 // page: the pure transformation, and (when the editor component loads) the
 // round trip through an editor: read the text, transform, write it back.
 // Prints the median of several runs of each, in milliseconds.
+#include "CharEntities.h"
 #include "ControlHost.h"
 #include "Dialogs.h"
 #include "Folders.h"
 #include "Settings.h"
-#include "CharEntities.h"
 #include "TextFilters.h"
 #include "TextTools.h"
 #include "corvel/ICorvelEdit.h"
@@ -68,8 +68,8 @@ public:
         return {};
     }
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    bool chooseColour(QWidget *, int, int *) override { return false; }
-    bool chooseFont(QWidget *, const QFont &, QFont *) override { return false; }
+    bool chooseColour(QWidget *, const QString &, int, int *) override { return false; }
+    bool chooseFont(QWidget *, const QString &, const QFont &, QFont *) override { return false; }
 };
 
 struct MenuFilter {

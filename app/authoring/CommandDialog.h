@@ -10,6 +10,6 @@ class frmMain;
 // else "<name>.tpc".
 QString ChooseDefinitionFile(const QString &name, bool scrollLockOn, bool rightControlDown);
 
-// Installs the main window's Comando and attaches the menu items that open
-// the command dialog.
+// Installs the main window's Comando (the tag commands attach the menu items
+// that call it).
 void RegisterCommandDialog(frmMain &m);

@@ -105,4 +105,12 @@ bool ScrollLockActive() {
     return State().scrollToggled || State().scrollHeld;
 }
 
+bool ScrollLockToggledOn() {
+    const int held = KeyHeld(kScrollLock);
+    if (held == 1 || (held < 0 && State().scrollHeld)) return false;
+    const int locked = ScrollLockLocked();
+    if (locked >= 0) return locked == 1;
+    return State().scrollToggled;
+}
+
 } // namespace corvel

@@ -19,6 +19,8 @@ void InstallKeyStateWatcher();
 bool RightControlDown();
 // Scroll Lock toggled on, or its key held down.
 bool ScrollLockActive();
+// Scroll Lock toggled on while its key is not held down.
+bool ScrollLockToggledOn();
 
 // What the watcher makes of one key event (exposed for tests).
 void ObserveKeyEvent(const QKeyEvent *event);

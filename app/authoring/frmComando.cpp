@@ -565,12 +565,13 @@ void frmComando::DynButton_Click(const QString &action) {
             m_dynText ? m_dynText->text() : (m_dynSelect ? m_dynSelect->currentText() : QString());
         if (!current.trimmed().isEmpty()) initial.setFamily(current.trimmed());
         QFont chosen;
-        if (Dialogs().chooseFont(this, initial, &chosen)) putChoice(chosen.family());
+        if (Dialogs().chooseFont(this, QStringLiteral("Selecionar Fonte"), initial, &chosen))
+            putChoice(chosen.family());
     } else if (a == QLatin1String("colorselect")) {
         const QString colour =
             ChooseColour(QLatin1Char('*') + ReadSetting(QStringLiteral("Configuracao"),
                                                         QStringLiteral("EscolheCor")),
-                         this);
+                         this, QStringLiteral("Selecionar Cor"));
         if (colour != QLatin1String("Cancel")) putChoice(colour);
     } else if (a == QLatin1String("linkselect") || a == QLatin1String("imagemselect")) {
         const bool image = a == QLatin1String("imagemselect");
@@ -606,8 +607,7 @@ void frmComando::btnConcluir_Click() {
     ICorvelEdit *ed = m_host.currentEditor ? m_host.currentEditor() : nullptr;
     QString linkText;
     // The link text is written only where a closing tag is.
-    if (m_block && ed && m_comando.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0 &&
-        ed->SelTamanho() == 0)
+    if (m_block && ed && m_comando == QLatin1String("A") && ed->SelTamanho() == 0)
         linkText = LinkTextOf(result);
     QString open = result;
     QString close =

@@ -121,7 +121,7 @@ void DocumentCache::SaveAtExit(frmMain &m) {
                                            "você poderá salvá-la no arquivo final posteriormente."),
                         QStringLiteral("Gravar Alterações?"), MsgIcon::Question, MsgButtons::YesNo,
                         MsgAnswer::Yes);
-                    if (a == MsgAnswer::Yes) SaveDocumentFile(ed, file, /*backup=*/true);
+                    if (a == MsgAnswer::Yes) SaveDocumentFile(ed, file, /*backup=*/false);
                 }
                 if (WriteTemporaryCopy(ed)) {
                     WriteEditorCacheEntry(m, ed);

@@ -126,17 +126,18 @@ public:
         return QFileDialog::getExistingDirectory(parent, title, folder);
     }
 
-    bool chooseColour(QWidget *parent, int initial, int *chosen) override {
+    bool chooseColour(QWidget *parent, const QString &title, int initial, int *chosen) override {
         const QColor in(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-        const QColor c = QColorDialog::getColor(in, parent);
+        const QColor c = QColorDialog::getColor(in, parent, title);
         if (!c.isValid()) return false;
         *chosen = c.red() + 256 * c.green() + 65536 * c.blue();
         return true;
     }
 
-    bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen) override {
+    bool chooseFont(QWidget *parent, const QString &title, const QFont &initial,
+                    QFont *chosen) override {
         bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, parent);
+        const QFont f = QFontDialog::getFont(&ok, initial, parent, title);
         if (ok) *chosen = f;
         return ok;
     }

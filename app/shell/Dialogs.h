@@ -33,8 +33,10 @@ public:
                              const QString &filters, int *filterIndex) = 0;
     virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
     // Colours are RGB numbers (red + 256*green + 65536*blue).
-    virtual bool chooseColour(QWidget *parent, int initial, int *chosen) = 0;
-    virtual bool chooseFont(QWidget *parent, const QFont &initial, QFont *chosen) = 0;
+    // title is the chooser window's caption.
+    virtual bool chooseColour(QWidget *parent, const QString &title, int initial, int *chosen) = 0;
+    virtual bool chooseFont(QWidget *parent, const QString &title, const QFont &initial,
+                            QFont *chosen) = 0;
 };
 
 // The dialogs in use (the real ones unless a test installed others).

@@ -286,16 +286,27 @@ bool CloseCommand(frmMain &m) {
             if (a == MsgAnswer::Yes && !SaveCommand(m)) return false;
         }
     }
-    const QString copy = ed->ArquivoTemporario();
-    WriteCacheEntry(m.DocumentKey(ed), QString(), QString(), QString());
-    if (IsPlainFileName(copy)) {
-        const QString path = CacheFolder() + copy;
-        if (QFileInfo(path).isFile()) QFile::remove(path);
+    try {
+        const QString copy = ed->ArquivoTemporario();
+        WriteCacheEntry(m.DocumentKey(ed), QString(), QString(), QString());
+        if (IsPlainFileName(copy)) {
+            const QString path = CacheFolder() + copy;
+            if (QFileInfo(path).isFile()) QFile::remove(path);
+        }
+        m.RemoveDocument(ed);
+        if (m.Documents().isEmpty()) m.EnableDocumentMenus(false);
+        m.RefreshCaption();
+        m.RefreshSaveState();
+    } catch (const std::exception &e) {
+        Message(&m,
+                ErrorText(QStringLiteral("Ocorreu um erro na tentativa de fechar o arquivo "
+                                         "especificado. O arquivo temporário pode estar bloqueado "
+                                         "por outro aplicativo ou pode não haver recursos de "
+                                         "sistema disponíveis no Windows para esta operação."),
+                          7, QString::fromLocal8Bit(e.what())),
+                QStringLiteral("Erro de Fechamento"), MsgIcon::Critical);
+        return false;
     }
-    m.RemoveDocument(ed);
-    if (m.Documents().isEmpty()) m.EnableDocumentMenus(false);
-    m.RefreshCaption();
-    m.RefreshSaveState();
     m.ShowStatusMessage(QStringLiteral("Fechar Documento"));
     return true;
 }

@@ -40,7 +40,8 @@ void TextColour(frmMain &m) {
     ICorvelEdit *ed = m.CurrentEditor();
     if (!ed) return;
     int chosen = 0;
-    if (!Dialogs().chooseColour(&m, ed->SelCorTexto(), &chosen)) return;
+    if (!Dialogs().chooseColour(&m, QStringLiteral("Cor da Fonte"), ed->SelCorTexto(), &chosen))
+        return;
     ApplyToSelectionOrAll(ed, [ed, chosen] { ed->setSelCorTexto(chosen); });
 }
 
@@ -66,7 +67,7 @@ void TextFont(frmMain &m) {
     initial.setItalic(ReadSetting(section, QStringLiteral("Italico")) == QLatin1String("True"));
     initial.setBold(ReadSetting(section, QStringLiteral("Negrito")) == QLatin1String("True"));
     QFont chosen;
-    if (!Dialogs().chooseFont(&m, initial, &chosen)) return;
+    if (!Dialogs().chooseFont(&m, QStringLiteral("Fonte do Texto"), initial, &chosen)) return;
     ApplyToSelectionOrAll(ed, [ed, chosen] {
         ed->setSelFonteNome(chosen.family());
         if (chosen.pointSize() > 0) ed->setSelFonteTamanho(chosen.pointSize());

@@ -25,7 +25,8 @@ public:
     QQueue<QString> files;  // open/save/folder answers; "" = cancelled
     QQueue<int> colours;    // -1 = cancelled
     QQueue<QFont> fonts;
-    QStringList prompts; // prompts of the input boxes shown
+    QStringList prompts;       // prompts of the input boxes shown
+    QStringList chooserTitles; // captions of the colour and font choosers shown
 
     corvel::MsgAnswer message(QWidget *, const QString &text, const QString &title,
                               corvel::MsgIcon icon, corvel::MsgButtons buttons,
@@ -52,7 +53,8 @@ public:
     QString chooseFolder(QWidget *, const QString &, const QString &) override {
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    bool chooseColour(QWidget *, int, int *chosen) override {
+    bool chooseColour(QWidget *, const QString &title, int, int *chosen) override {
+        chooserTitles << title;
         if (colours.isEmpty() || colours.head() < 0) {
             if (!colours.isEmpty()) colours.dequeue();
             return false;
@@ -60,7 +62,8 @@ public:
         *chosen = colours.dequeue();
         return true;
     }
-    bool chooseFont(QWidget *, const QFont &, QFont *chosen) override {
+    bool chooseFont(QWidget *, const QString &title, const QFont &, QFont *chosen) override {
+        chooserTitles << title;
         if (fonts.isEmpty()) return false;
         *chosen = fonts.dequeue();
         return true;

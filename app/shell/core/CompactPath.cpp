@@ -11,7 +11,7 @@ QString CompactPath(const QString &path) {
         cut = path.lastIndexOf(QLatin1Char('/'), cut - 1);
     const QString name = cut >= 0 ? path.mid(cut) : path;
 
-    if (name.size() + ellipsis.size() >= max) {
+    if (name.size() + ellipsis.size() > max) {
         // Not even "..." plus the name fit: keep what fits of the name.
         const QString bare = cut >= 0 ? path.mid(cut + 1) : path;
         if (bare.size() <= max) return bare.trimmed();

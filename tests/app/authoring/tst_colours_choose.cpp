@@ -17,6 +17,7 @@ private slots:
         ScriptedDialogs dlg;
         dlg.colours.enqueue(255 + 128 * 256);
         QCOMPARE(ChooseColour("16777215"), QString("#FF8000"));
+        QCOMPARE(dlg.chooserTitles, QStringList{"Escolher Cor"});
         // Without "*" the choice is not remembered.
         QCOMPARE(ReadSetting("Configuracao", "EscolheCor"), QString("0"));
     }
@@ -37,7 +38,7 @@ private slots:
         // The dialog must still open (no crash on a word that is no number).
         struct Probe : ScriptedDialogs {
             int seen = -2;
-            bool chooseColour(QWidget *, int initial, int *chosen) override {
+            bool chooseColour(QWidget *, const QString &, int initial, int *chosen) override {
                 seen = initial;
                 *chosen = 1;
                 return true;

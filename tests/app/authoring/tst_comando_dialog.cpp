@@ -312,6 +312,7 @@ private slots:
         d->DynButton()->click();
         QCOMPARE(d->DynSelect()->currentText(), QString("#FF0000"));
         QCOMPARE(ReadSetting("Configuracao", "EscolheCor"), QString("255"));
+        QCOMPARE(dlg.chooserTitles, QStringList{"Selecionar Cor"});
         dlg.colours.enqueue(-1);
         d->DynButton()->click();
         QCOMPARE(d->DynSelect()->currentText(), QString("#FF0000"));
@@ -322,6 +323,22 @@ private slots:
         QCOMPARE(dlg.messages.last().icon, MsgIcon::Information);
         list(d.get())->setCurrentRow(0);
         QCOMPARE(result(d.get()), QString("<IMG COLOR=\"#FF0000\">"));
+    }
+
+    void fontButton() {
+        ScriptedDialogs dlg;
+        put("FONTE.tpc", "[Comando]\r\nComando=FONT\r\nTitulo=Fonte\r\nDescricao=F\r\n"
+                         "Bloco=SIM\r\n[FACE]\r\nTitulo=Nome\r\nDescricao=N\r\n"
+                         "Tamanho=30\r\nTipo=Select\r\nValores=#fontes\r\n"
+                         "Botao=32,10,Fonte...,FontSelect\r\n");
+        std::unique_ptr<frmComando> d(open("FONTE.tpc"));
+        QVERIFY(d);
+        d->DynButton()->click(); // cancelled: nothing changes
+        QCOMPARE(d->DynSelect()->currentText(), QString());
+        dlg.fonts.enqueue(QFont("DejaVu Serif"));
+        d->DynButton()->click();
+        QCOMPARE(d->DynSelect()->currentText(), QFont("DejaVu Serif").family());
+        QCOMPARE(dlg.chooserTitles, (QStringList{"Selecionar Fonte", "Selecionar Fonte"}));
     }
 
     void tabCyclesParameters() {

@@ -5,13 +5,18 @@
 #include "Folders.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
+#include "TagCommands.h"
 #include "frmComando.h"
 #include "frmMain.h"
+
+#include "KeyState.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -52,6 +57,7 @@ private slots:
         frmMain m;
         RegisterCommandDialog(m);
         QVERIFY(m.HasComando());
+        RegisterTagCommands(m);
         for (const char *item : {"mnuInserirImagem", "mnuInserirLink", "mnuFormatarFonte",
                                  "mnuInserirMeta", "mnuInsOutXml"}) {
             QAction *a = m.Action(item);
@@ -84,6 +90,65 @@ private slots:
         m.Comando("NADA", 1);
         QCOMPARE(dlg.lastTitle(), QString("Inexistente"));
         QCOMPARE(ed->Texto().toUpper(), QString("X<IMG SRC=\"A.GIF\">"));
+    }
+
+    // Scroll Lock toggled on opens the advanced definition; the key merely
+    // held down (pressed, not yet toggled by its release) does not.
+    void scrollLockChoosesTheAdvancedFile() {
+        ScriptedDialogs dlg;
+        frmMain m;
+        RegisterCommandDialog(m);
+        ICorvelEdit *ed = m.CreateDocument();
+        QVERIFY(ed);
+        corvel::ResetKeyState();
+        QString opened;
+        auto finish = [&opened](frmComando *d) {
+            opened = QFileInfo(d->DefinitionPath()).fileName();
+            d->reject();
+        };
+        whenDialogShows(finish);
+        m.Comando("IMG", 9002);
+        QCOMPARE(opened, QString("IMG.tpc"));
+
+        const QKeyEvent down(QEvent::KeyPress, Qt::Key_ScrollLock, Qt::NoModifier);
+        const QKeyEvent up(QEvent::KeyRelease, Qt::Key_ScrollLock, Qt::NoModifier);
+        corvel::ObserveKeyEvent(&down);
+        QVERIFY(corvel::ScrollLockActive());
+        QVERIFY(!corvel::ScrollLockToggledOn());
+        corvel::ObserveKeyEvent(&up);
+        QVERIFY(corvel::ScrollLockToggledOn());
+        whenDialogShows(finish);
+        m.Comando("IMG", 9002);
+        QCOMPARE(opened, QString("IMG.tpa"));
+        // A command without an advanced file keeps the simple one.
+        whenDialogShows(finish);
+        m.Comando("BR", 9004);
+        QCOMPARE(opened, QString("BR.tpc"));
+        corvel::ResetKeyState();
+    }
+
+    // The dialog's tag goes through the tag insertion: the user's letter case
+    // and quote style, and separate lines where the element asks for them.
+    void writesThroughTagInsertion() {
+        ScriptedDialogs dlg;
+        WriteSetting("Configuracao", "Maiusculo", "0");
+        WriteSetting("Configuracao", "Aspas", "2");
+        frmMain m;
+        RegisterCommandDialog(m);
+        RegisterTagCommands(m);
+        ICorvelEdit *ed = m.CreateDocument();
+        QVERIFY(ed);
+        whenDialogShows([](frmComando *d) {
+            d->DynText()->setText("100");
+            d->btnConcluir_Click();
+        });
+        m.Comando("TABLE", 9006);
+        QVERIFY(dlg.messages.isEmpty());
+        const QString text = ed->Texto();
+        QVERIFY2(text.startsWith("<table width='100'>\r\n"), qPrintable(text));
+        QVERIFY2(text.endsWith("\r\n</table>"), qPrintable(text));
+        WriteSetting("Configuracao", "Maiusculo", "1");
+        WriteSetting("Configuracao", "Aspas", "0");
     }
 };
 

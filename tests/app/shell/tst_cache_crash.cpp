@@ -1,10 +1,13 @@
 // A real Corvel process, killed with SIGKILL after an auto-save: its
 // documents come back at the next start, and a file changed meanwhile is
-// offered with the date/size question.
+// offered with the date/size question. With an X server of its own (Xvfb)
+// and xdotool, the process is also typed into: an unnamed document and a
+// file handed over by a second instance, both edited before the kill.
 #include "CacheIndex.h"
 #include "FilesFixture.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 #include <csignal>
 
@@ -14,7 +17,9 @@ using corvel::MsgAnswer;
 class TestCacheCrash : public QObject {
     Q_OBJECT
 
-    QString program() const { return qEnvironmentVariable("CORVEL_BIN_DIR") + QStringLiteral("/Corvel"); }
+    QString program() const {
+        return qEnvironmentVariable("CORVEL_BIN_DIR") + QStringLiteral("/Corvel");
+    }
 
     // Starts Corvel on file, waits for its first auto-save and kills it.
     void runAndKill(Home &home, const QString &file) {
@@ -49,16 +54,232 @@ class TestCacheCrash : public QObject {
 
     void prepare(Home &home, const QString &file, const QByteArray &content) {
         QDir().mkpath(home.dir.filePath(QStringLiteral("config/Corvel")));
-        corvel::SetSettingsFileOverride(home.dir.filePath(QStringLiteral("config/Corvel/Corvel.ini")));
+        corvel::SetSettingsFileOverride(
+            home.dir.filePath(QStringLiteral("config/Corvel/Corvel.ini")));
         ApplyDefaultSettings(true);
-        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"), QStringLiteral("1"));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"),
+                     QStringLiteral("1"));
         WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Splash"), QStringLiteral("0"));
-        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoColor"), QStringLiteral("0"));
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoColor"),
+                     QStringLiteral("0"));
         QVERIFY(WriteBytes(file, content));
+    }
+
+    QProcessEnvironment processEnvironment(Home &home) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CORVEL_HOME"), home.dir.filePath(QStringLiteral("prog")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.dir.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
+        // A private runtime folder: the single-instance socket lives there.
+        const QString run = home.dir.filePath(QStringLiteral("run"));
+        QDir().mkpath(run);
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
+        return env;
+    }
+
+    // Runs xdotool with args on display; its standard output.
+    static QString XDoTool(const QString &display, const QStringList &args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("xdotool"), args);
+        if (!p.waitForFinished(15000)) {
+            p.kill();
+            p.waitForFinished();
+            return QString();
+        }
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+
+    // Gives the keyboard focus to the Corvel window and types keys into it.
+    static bool TypeInto(const QString &display, const QString &text, const QString &key) {
+        QString window;
+        QElapsedTimer t;
+        t.start();
+        while (window.isEmpty() && t.elapsed() < 20000) {
+            window = XDoTool(display, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), QStringLiteral("Corvel")})
+                         .section(QLatin1Char('\n'), 0, 0);
+            if (window.isEmpty()) QTest::qWait(200);
+        }
+        if (window.isEmpty()) return false;
+        XDoTool(display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        QTest::qWait(300);
+        XDoTool(display,
+                {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+        if (!key.isEmpty()) XDoTool(display, {QStringLiteral("key"), key});
+        return true;
+    }
+
+    // Waits until the index holds an entry for file with this configuration
+    // whose copy is on disk (the copy is written before the entry).
+    static bool WaitForEntry(Home &home, const QString &file, const QString &configuration,
+                             const QProcess &p) {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 30000 && p.state() == QProcess::Running) {
+            for (const corvel::CacheEntry &e : corvel::ReadCacheIndex())
+                if (e.file == file && e.configuration == configuration && !e.copy.isEmpty() &&
+                    QFileInfo::exists(home.docs() + e.copy))
+                    return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    // Copies every file of folder from into folder to, after emptying it.
+    static void CopyFolder(const QString &from, const QString &to) {
+        QDir target(to);
+        for (const QString &name : target.entryList(QDir::Files | QDir::Hidden))
+            target.remove(name);
+        for (const QString &name : QDir(from).entryList(QDir::Files | QDir::Hidden))
+            QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
     }
 
 private slots:
     void initTestCase() { UseControlLibrary(); }
+
+    // The whole round trip on a real process typed into through X.
+    void typedDocumentsSurviveAKill() {
+        if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("Xvfb and xdotool are needed to type into a real process");
+        Home home;
+        const QString file = home.work(QStringLiteral("digitado.html"));
+        const QByteArray content = "<p>arquivo</p>\r\n";
+        prepare(home, file, content);
+        if (QTest::currentTestFailed()) return;
+
+        QProcess xvfb;
+        xvfb.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
+        QString display;
+        QElapsedTimer t;
+        t.start();
+        while (display.isEmpty() && t.elapsed() < 15000 && xvfb.state() != QProcess::NotRunning) {
+            xvfb.waitForReadyRead(200);
+            const QByteArray out = xvfb.readAllStandardOutput().trimmed();
+            if (!out.isEmpty()) display = QLatin1Char(':') + QString::fromLatin1(out);
+        }
+        if (display.isEmpty()) QSKIP("Xvfb could not start a display");
+        auto stopX = qScopeGuard([&xvfb] {
+            xvfb.terminate();
+            if (!xvfb.waitForFinished(5000)) xvfb.kill();
+            xvfb.waitForFinished();
+        });
+
+        QProcessEnvironment env = processEnvironment(home);
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(program(), QStringList());
+        QVERIFY(p.waitForStarted());
+        auto stopCorvel = qScopeGuard([&p] {
+            if (p.state() != QProcess::NotRunning) {
+                ::kill(pid_t(p.processId()), SIGKILL);
+                p.waitForFinished(10000);
+            }
+        });
+
+        // The start's empty document gets text; the auto-save records it.
+        QVERIFY(TypeInto(display, QStringLiteral("abc def"), QString()));
+        QVERIFY2(WaitForEntry(home, QString(), QStringLiteral("7,0,False"), p),
+                 "the unnamed document was not auto-saved");
+
+        // A second instance hands the file over; it opens in a new tab
+        // (the current document holds text), which is then edited: two
+        // characters typed at its start and the second one selected.
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(program(), {file});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(TypeInto(display, QStringLiteral("XY"), QStringLiteral("shift+Left")));
+        QVERIFY2(WaitForEntry(home, file, QStringLiteral("1,1,False"), p),
+                 "the edited file was not auto-saved");
+        QVERIFY(WaitForEntry(home, QString(), QStringLiteral("7,0,False"), p));
+
+        ::kill(pid_t(p.processId()), SIGKILL);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(ReadBytes(file), content); // the kill never touched the file
+
+        const QString docs = home.docs();
+        const QString snapshot = home.dir.filePath(QStringLiteral("snapshot"));
+        QDir().mkpath(snapshot);
+        CopyFolder(docs, snapshot);
+        const QString typed = QStringLiteral("XY") + QString::fromUtf8(content);
+        const auto documentWithText = [](frmMain &m, const QString &text) -> ICorvelEdit * {
+            for (ICorvelEdit *ed : m.Documents())
+                if (ed->Texto() == text) return ed;
+            return nullptr;
+        };
+
+        {
+            // Nothing changed on disk: both come back as they were.
+            ScriptedDialogs dialogs;
+            auto m = LoadWindow();
+            QVERIFY(dialogs.messages.isEmpty());
+            QCOMPARE(m->Documents().size(), 2);
+            ICorvelEdit *named = corvel::DocumentWithFile(*m, file);
+            QVERIFY(named);
+            QCOMPARE(named->Texto(), typed);
+            QCOMPARE(named->SelInicio(), 1);
+            QCOMPARE(named->SelTamanho(), 1);
+            QVERIFY(!named->Gravado());
+            QCOMPARE(m->TabCaption(named), QStringLiteral("digitado.html"));
+            ICorvelEdit *unnamed = documentWithText(*m, QStringLiteral("abc def"));
+            QVERIFY(unnamed);
+            QVERIFY(unnamed->Arquivo().isEmpty());
+            QCOMPARE(unnamed->SelInicio(), 7);
+            QCOMPARE(unnamed->SelTamanho(), 0);
+            QVERIFY(!unnamed->Gravado());
+            QCOMPARE(m->TabCaption(unnamed),
+                     QStringLiteral("Doc ") + QString::number(m->DocumentKey(unnamed).toInt()));
+        }
+
+        const QByteArray other = "<p>mudado por outro programa</p>";
+        for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
+            CopyFolder(snapshot, docs);
+            QVERIFY(WriteBytes(file, other));
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(answer);
+            auto m = LoadWindow();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Data e/ou Tamanho Diferente")), 1);
+            ICorvelEdit *named = corvel::DocumentWithFile(*m, file);
+            QVERIFY(named);
+            if (answer == MsgAnswer::Yes) {
+                QCOMPARE(named->Texto(), typed);
+                QVERIFY(!named->Gravado());
+            } else {
+                QCOMPARE(named->Texto(), QString::fromUtf8(other));
+                QVERIFY(named->Gravado());
+            }
+            QCOMPARE(ReadBytes(file), other);
+            QVERIFY(documentWithText(*m, QStringLiteral("abc def")));
+        }
+
+        {
+            // The file deleted meanwhile: "Sim" writes it again.
+            CopyFolder(snapshot, docs);
+            QVERIFY(QFile::remove(file));
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(MsgAnswer::Yes);
+            auto m = LoadWindow();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Removido")), 1);
+            QCOMPARE(ReadBytes(file), typed.toUtf8());
+            ICorvelEdit *named = corvel::DocumentWithFile(*m, file);
+            QVERIFY(named);
+            QVERIFY(named->Gravado());
+            QVERIFY(documentWithText(*m, QStringLiteral("abc def")));
+        }
+    }
 
     void killedProcessLosesNothing() {
         if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");

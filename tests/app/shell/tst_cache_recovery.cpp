@@ -104,8 +104,8 @@ private slots:
         auto m = LoadWindow();
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Data e/ou Tamanho Diferente")), 1);
         const QString q = dialogs.messages.first().text;
-        QVERIFY(q.contains(QStringLiteral("Tamanho do arquivo existente em disco: \t%1 bytes")
-                               .arg(other.size())));
+        QVERIFY(q.contains(
+            QStringLiteral("Tamanho do arquivo existente em disco: \t%1 bytes").arg(other.size())));
         QVERIFY(
             q.startsWith(QStringLiteral("O arquivo ") + file + QStringLiteral(" foi alterado")));
         ICorvelEdit *named = DocumentWithText(*m, kEdited);
@@ -145,6 +145,15 @@ private slots:
         dialogs.answers.enqueue(MsgAnswer::Yes);
         auto m = LoadWindow();
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Removido")), 1);
+        QCOMPARE(dialogs.messages.first().text,
+                 QStringLiteral("O arquivo ") + file +
+                     QStringLiteral(", que estava em edição na última execução do Corvel, não "
+                                    "existe mais neste local no disco. Você deseja recriá-lo "
+                                    "baseando nos dados do cache do Corvel ou apenas prosseguir "
+                                    "com a edição como se fosse um arquivo que ainda não foi "
+                                    "gravado?\r\n\r\nClique 'Sim' para recriar o arquivo\r\n"
+                                    "Clique 'Não' para apenas prosseguir com a edição"));
+        QCOMPARE(dialogs.messages.first().icon, corvel::MsgIcon::Warning);
         QCOMPARE(ReadBytes(file), kEdited.toUtf8());
         ICorvelEdit *named = DocumentWithText(*m, kEdited);
         QVERIFY(named);
@@ -217,7 +226,15 @@ private slots:
             ScriptedDialogs dialogs; // unanswered: the default, No
             auto m = LoadWindow();
             QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivos Temporários Perdidos")), 1);
-            QVERIFY(dialogs.messages.first().text.contains(home.docs()));
+            QCOMPARE(dialogs.messages.first().text,
+                     QStringLiteral("Foram detectados arquivos temporários não utilizados na "
+                                    "pasta Docs do Corvel. Se você não está desenvolvendo nenhum "
+                                    "projeto neste momento, é seguro removê-los. Caso contrário, "
+                                    "verifique o conteúdo da pasta Docs do Corvel. Os arquivos "
+                                    "temporários estão localizados na pasta:\r\n\r\n") +
+                         home.docs() +
+                         QStringLiteral("\r\n\r\nDeseja remover os arquivos temporários "
+                                        "perdidos?"));
         }
         QCOMPARE(home.docsFiles().size(), 2);
         {
@@ -269,6 +286,39 @@ private slots:
         ICorvelEdit *ed = DocumentWithText(*m, QStringLiteral("depois"));
         QVERIFY(ed);
         QVERIFY(!ed->Gravado());
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void exitYesWritesTheFileWithoutABackup() {
+        Home home;
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Backup"), QStringLiteral("1"));
+        const QString file = home.work(QStringLiteral("g.html"));
+        WriteBytes(file, "antes");
+        {
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(MsgAnswer::Yes);
+            auto m = LoadWindow();
+            ICorvelEdit *ed = OpenPath(*m, file);
+            ed->setTexto(QStringLiteral("depois"));
+            m->close();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Gravar Alterações?")), 1);
+            const QString q = dialogs.messages.first().text;
+            QCOMPARE(q, QStringLiteral("O arquivo ") + file +
+                            QStringLiteral(" não foi gravado no local final em disco. Deseja "
+                                           "gravá-lo agora?\r\n\r\nNota: caso você escolha Não, "
+                                           "uma cópia das últimas alterações não gravadas no "
+                                           "documento será mantida e você poderá salvá-la no "
+                                           "arquivo final posteriormente."));
+        }
+        QCOMPARE(ReadBytes(file), QByteArray("depois"));
+        // The exit's save is no user save: no backup of the old content.
+        QVERIFY(!QFileInfo::exists(home.work(QStringLiteral("g.bak"))));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = corvel::DocumentWithFile(*m, file);
+        QVERIFY(ed);
+        QCOMPARE(ed->Texto(), QStringLiteral("depois"));
+        QVERIFY(ed->Gravado());
         QVERIFY(dialogs.messages.isEmpty());
     }
 

@@ -276,6 +276,89 @@ private slots:
         QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), QString());
     }
 
+    // Every question and message of the file commands, word for word.
+    void messagesReadAsWritten() {
+        Home home;
+        const QString file = home.work(QStringLiteral("aberto.html"));
+        const QString large = home.work(QStringLiteral("grande.html"));
+        const QString big = home.work(QStringLiteral("grande.txt"));
+        WriteBytes(file, "<p>um</p>");
+        WriteBytes(large, QByteArray(307201, 'x'));
+        WriteBytes(big, QByteArray(65001, 'b'));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        const auto last = [&dialogs]() { return dialogs.messages.last(); };
+        const auto expect = [&](const QString &title, const QString &text, corvel::MsgIcon icon,
+                                corvel::MsgButtons buttons) {
+            QVERIFY(!dialogs.messages.isEmpty());
+            QCOMPARE(last().title, title);
+            QCOMPARE(last().text, text);
+            QCOMPARE(last().icon, icon);
+            QCOMPARE(last().buttons, buttons);
+        };
+        using corvel::MsgButtons;
+        using corvel::MsgIcon;
+
+        ICorvelEdit *ed = OpenPath(*m, file);
+        QVERIFY(ed);
+        OpenPath(*m, file);
+        expect(QStringLiteral("Documento Já Aberto"),
+               QStringLiteral("O arquivo que você solicitou para ser aberto já se encontra aberto "
+                              "em um dos documentos correntes do Corvel. O Corvel irá exibir este "
+                              "documento agora."),
+               MsgIcon::Warning, MsgButtons::Ok);
+
+        OpenPath(*m, large); // unanswered: the default, No
+        expect(QStringLiteral("Arquivo Grande"),
+               QStringLiteral("Dificilmente um arquivo HTML possui tamanho superior a 300 kbytes. "
+                              "O Corvel não recomenda a abertura de arquivos não-HTML muito "
+                              "grandes, devido ao uso excessivo de memória e lentidão no "
+                              "processamento de algumas tarefas.\r\n\r\nDeseja continuar mesmo "
+                              "assim?"),
+               MsgIcon::Warning, MsgButtons::YesNo);
+        QCOMPARE(m->Documents().size(), 1);
+
+        const QString missing = home.work(QStringLiteral("nao-existe.html"));
+        OpenPath(*m, missing);
+        QCOMPARE(last().title, QStringLiteral("Erro de Leitura"));
+        QVERIFY(last().text.startsWith(
+            QStringLiteral("Ocorreu um erro na tentativa de carregar o arquivo especificado. "
+                           "Certifique-se que você possua direito de ler este diretório (em caso "
+                           "de estar em uma rede) ou se o arquivo está sendo utilizado por outro "
+                           "aplicativo em modo exclusivo.\r\n\r\nErro 9703 (")));
+        QVERIFY(last().text.endsWith(QLatin1Char(')')));
+        QCOMPARE(last().icon, MsgIcon::Critical);
+
+        m->SelectDocument(ed);
+        dialogs.files.enqueue(file);
+        m->Trigger(QStringLiteral("mnuArquivoSalvarComo"));
+        expect(QStringLiteral("Documento Já Aberto"),
+               QStringLiteral("O arquivo que indicou para ser gravado (sobrescrito) já se "
+                              "encontra aberto em um dos documentos correntes do Corvel. Para "
+                              "sobrescrevê-lo, você deve fechar primeiramente o documento aberto "
+                              "no Corvel."),
+               MsgIcon::Warning, MsgButtons::Ok);
+
+        ed->setTexto(QStringLiteral("mudado"));
+        dialogs.answers.enqueue(MsgAnswer::Cancel);
+        m->Trigger(QStringLiteral("mnuArquivoFechar"));
+        expect(QStringLiteral("Abandonar Documento?"),
+               QStringLiteral("Este documento foi editado porém as últimas alterações não foram "
+                              "gravadas em disco. Você gostaria de gravar o arquivo antes de "
+                              "fechá-lo?"),
+               MsgIcon::Question, MsgButtons::YesNoCancel);
+
+        m->Trigger(QStringLiteral("mnuArquivoImprimir")); // unanswered: No
+        expect(QStringLiteral("Impressão"), QStringLiteral("Confirma a impressão deste arquivo?"),
+               MsgIcon::Question, MsgButtons::YesNo);
+
+        dialogs.files.enqueue(big);
+        m->Trigger(QStringLiteral("mnuInserirArquivo"));
+        expect(QStringLiteral("Limitação de Inserção"),
+               QStringLiteral("Arquivo muito grande para ser inserido. Tamanho máximo: 64 kbytes"),
+               MsgIcon::Critical, MsgButtons::Ok);
+    }
+
     void printGoesToTheChosenPrinter() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a real default printer exists here");
         Home home;

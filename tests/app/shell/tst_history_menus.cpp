@@ -155,6 +155,83 @@ private slots:
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Pasta Base: Remover Todas"));
     }
 
+    // The questions, messages and status texts of both lists, word for word.
+    void messagesReadAsWritten() {
+        Home home;
+        const QString there = home.work(QStringLiteral("existe.html"));
+        WriteBytes(there, "x");
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1"),
+                     home.work(QStringLiteral("sumiu.html")));
+        WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo2"), there);
+        WriteSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho1"),
+                     home.work(QStringLiteral("foi")));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        const auto expect = [&dialogs](const QString &title, const QString &text,
+                                       corvel::MsgIcon icon, corvel::MsgButtons buttons) {
+            QVERIFY(!dialogs.messages.isEmpty());
+            const RecordedMessage &r = dialogs.messages.last();
+            QCOMPARE(r.title, title);
+            QCOMPARE(r.text, text);
+            QCOMPARE(r.icon, icon);
+            QCOMPARE(r.buttons, buttons);
+        };
+        using corvel::MsgButtons;
+        using corvel::MsgIcon;
+
+        dialogs.answers.enqueue(MsgAnswer::No);
+        m->Trigger(QStringLiteral("mnuHistorico(1)"));
+        expect(QStringLiteral("Arquivo Não Encontrado"),
+               QStringLiteral("O arquivo especificado não existe. Provavelmente ele foi deletado "
+                              "ou movido. Você pode remover os arquivos obsoletos da sua lista de "
+                              "histórico utilizando a opção 'Remover Obsoletos'.\r\n\r\nVocê "
+                              "deseja remover os arquivos obsoletos da sua lista de histórico "
+                              "agora?"),
+               MsgIcon::Question, MsgButtons::YesNo);
+
+        m->Trigger(QStringLiteral("mnuHistorico(2)"));
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Abrir Documento"));
+        QVERIFY(corvel::DocumentWithFile(*m, there));
+        QCOMPARE(m->OpenSource, 0);
+
+        m->Trigger(QStringLiteral("mnuHistoricoRemObsoletos"));
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Remover Obsoletos"));
+        QCOMPARE(History(1), there);
+
+        m->Trigger(QStringLiteral("mnuHistoricoRemTodos"));
+        expect(QStringLiteral("Remover Histórico"),
+               QStringLiteral("Você realmente deseja remover todo o histórico de arquivos?"),
+               MsgIcon::Question, MsgButtons::YesNo);
+
+        dialogs.answers.enqueue(MsgAnswer::No);
+        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        expect(QStringLiteral("Pasta Inexistente"),
+               QStringLiteral("A pasta especificada não existe.\r\n\r\nDeseja executar a rotina "
+                              "para remover as pastas base não mais existentes?"),
+               MsgIcon::Warning, MsgButtons::YesNo);
+
+        m->Trigger(QStringLiteral("mnuPastasObsoletas"));
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Pasta Base: Remover Obsoletas"));
+        QVERIFY(Base(1).isEmpty());
+
+        m->Trigger(QStringLiteral("mnuPastasRemover"));
+        expect(QStringLiteral("Remover Pastas Base"),
+               QStringLiteral("Você realmente deseja remover todas as pastas base?"),
+               MsgIcon::Question, MsgButtons::YesNo);
+
+        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Novo Documento"));
+        m->Trigger(QStringLiteral("mnuPastaBaseInserir"));
+        expect(QStringLiteral("Arquivo Não Gravado"),
+               QStringLiteral("Para adicionar uma pasta base de trabalho, é necessário que o "
+                              "arquivo atual já tenha sido gravado no local de destino. O arquivo "
+                              "aberto será considerado como estando na pasta principal de seu "
+                              "projeto, e ao selecionar esta pasta como pasta base, todos os "
+                              "caminhos de imagens e arquivos adicionados possuirão o caminho "
+                              "baseado nesta pasta base, se assim configurado nas Opções."),
+               MsgIcon::Information, MsgButtons::Ok);
+    }
+
     void missingBaseFolderOffersTheCleaning() {
         Home home;
         WriteSetting(QStringLiteral("Pasta Base"), QStringLiteral("Caminho1"),

@@ -346,6 +346,8 @@ void TestTextTools::textColourAndFont() {
     QVERIFY(f.ed->SelNegrito());
     QVERIFY(!f.ed->SelItalico());
     QCOMPARE(f.ed->Texto(), QStringLiteral("abcdef"));
+    QCOMPARE(f.dialogs->chooserTitles.last(), QStringLiteral("Fonte do Texto"));
+    QCOMPARE(f.dialogs->chooserTitles.first(), QStringLiteral("Cor da Fonte"));
 }
 
 void TestTextTools::writeColour() {
@@ -357,6 +359,7 @@ void TestTextTools::writeColour() {
     f.dialogs->colours.enqueue(255);
     f.run(QStringLiteral("mnuFerramentasEscrCor"));
     QCOMPARE(f.ed->Texto().toUpper(), QStringLiteral("X#FF0000"));
+    QCOMPARE(f.dialogs->chooserTitles.last(), QStringLiteral("Escolher Cor"));
     QCOMPARE(ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("EscolheCor")),
              QStringLiteral("255"));
 }

@@ -55,6 +55,10 @@ private slots:
         // A name that fits alone but not with "/...": the bare name.
         const QString name57 = QString(57, QLatin1Char('m'));
         QCOMPARE(CompactPath(QStringLiteral("/somewhere/") + name57), name57);
+        // "..." and the name with its separator fill the 59 characters exactly.
+        const QString name55 = QString(55, QLatin1Char('k'));
+        QCOMPARE(CompactPath(QStringLiteral("/somewhere/") + name55),
+                 QStringLiteral(".../") + name55);
     }
 
     void cancelledNames() {

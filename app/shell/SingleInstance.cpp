@@ -44,13 +44,25 @@ QString SingleInstance::RuntimeFolder() {
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                    QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
     const QFileInfo fi(dir);
-    if (fi.isDir() && fi.ownerId() == ::getuid()) return dir;
-    return QDir::tempPath();
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::WriteOther | QFile::ExeOther;
+    if (fi.isDir() && !fi.isSymLink() && fi.ownerId() == ::getuid() && !(fi.permissions() & others))
+        return dir;
+    // Someone else holds that name: a folder under the user's home instead.
+    const QString home = QDir::homePath() + QStringLiteral("/.cache/corvel-run");
+    QDir().mkpath(home);
+    QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                    QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    return home;
 }
 
 bool SingleInstance::HandOver(const QString &text, int timeoutMs) {
+    // Only a server of this user gets the command line.
+    const QString name = ServerName();
+    const QFileInfo server(name);
+    if (!server.exists() || server.ownerId() != ::getuid()) return false;
     QLocalSocket socket;
-    socket.connectToServer(ServerName());
+    socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs)) return false;
     QByteArray data = text.toUtf8().left(kMaxText);
     data.append(kEnd);

@@ -16,12 +16,14 @@ public:
     ~SingleInstance() override;
 
     // The socket name: the user's id and a digest of the settings store and
-    // program folder, in the user's runtime folder.
+    // program folder, in the user's runtime folder (or a private folder of
+    // its own when that is missing or held by someone else).
     static QString ServerName();
     static QString RuntimeFolder();
 
     // Sends text to a running instance. True when one was reached (then this
-    // instance ends, whatever happened to the text).
+    // instance ends, whatever happened to the text). A socket owned by
+    // another user is never connected to.
     static bool HandOver(const QString &text, int timeoutMs = 2000);
 
     // Starts listening; a name left behind by a crashed instance is removed

@@ -428,10 +428,16 @@ bool frmMain::HandleDrop(QEvent *event) {
 
 void frmMain::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
-        ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("TaskBar")) ==
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (isMinimized()) {
+        if (ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("TaskBar")) ==
             QLatin1String("0"))
-        QTimer::singleShot(0, this, [this] { hide(); });
+            QTimer::singleShot(0, this, [this] { hide(); });
+        return;
+    }
+    // Maximised: the current document takes the keyboard.
+    if (isMaximized() && isEnabled())
+        if (ICorvelEdit *ed = CurrentEditor()) ed->Foco();
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {

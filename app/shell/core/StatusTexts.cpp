@@ -1,7 +1,5 @@
 #include "StatusTexts.h"
 
-#include <QRegularExpression>
-
 namespace corvel {
 
 namespace {
@@ -26,15 +24,18 @@ QString LongDateText(const QLocale &locale, const QDate &date) {
         c = wordStart ? c.toUpper() : c.toLower();
         wordStart = false;
     }
-    static const QRegularExpression de(QStringLiteral("\\bDe\\b"));
-    text.replace(de, QStringLiteral("de"));
+    // Every "De", inside words too: "De Dezembro De" reads "de dezembro de",
+    // months in lower case as Portuguese writes them.
+    text.replace(QStringLiteral("De"), QStringLiteral("de"));
     return text;
 }
 
 QString UptimeText(const QLocale &locale, const QDateTime &now, const QDateTime &start) {
     const qint64 seconds = qMax<qint64>(0, start.secsTo(now));
     return QStringLiteral("Hora corrente: ") + locale.toString(now.time(), QLocale::LongFormat) +
-           QStringLiteral("\r\nExecução em ") + locale.toString(start, QLocale::ShortFormat) +
+           QStringLiteral("\r\nExecução em ") +
+           locale.toString(start,
+                           locale.dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm:ss")) +
            QStringLiteral("\r\nUptime de ") + QString::number(seconds) +
            QStringLiteral(" segundos.");
 }

@@ -6,8 +6,8 @@
 
 namespace corvel {
 
-// The long date, every word capitalised and then every "De" written "de":
-// "Segunda-feira, 3 de Junho de 2024".
+// The long date, every word capitalised and then every "De" written "de",
+// wherever it stands: "Terça-feira, 8 de dezembro de 2026".
 QString LongDateText(const QLocale &locale, const QDate &date);
 // "Hora corrente: " + long time, "Execução em " + start, "Uptime de " +
 // whole seconds + " segundos.", on three lines.

@@ -7,14 +7,17 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QtTest>
 
 class tst_shell_documents : public QObject {
@@ -316,6 +319,36 @@ private slots:
         QVERIFY(m.isMaximized() || m.windowState() & Qt::WindowMaximized);
     }
 
+    void filesDroppedOnTabsAreOpenedInTurn() {
+        const QString a = dir.filePath(QStringLiteral("solta a.html"));
+        const QString b = dir.filePath(QStringLiteral("solta b.html"));
+        for (const QString &p : {a, b}) {
+            QFile f(p);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        frmMain m;
+        m.CreateDocument();
+        QStringList opened;
+        m.SetHandler(QStringLiteral("mnuArquivoAbrir"), [&] {
+            QCOMPARE(m.OpenSource, -1);
+            opened << m.PendingPath;
+        });
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(dir.filePath("sumiu.html")),
+                      QUrl(QStringLiteral("https://example.org/x.html")),
+                      QUrl::fromLocalFile(dir.path()), QUrl::fromLocalFile(b)});
+        const QPointF at = m.Tabs()->rect().center();
+        const auto offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m.Tabs(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m.Tabs(), &drop);
+        // Missing files, folders and remote addresses are skipped.
+        QCOMPARE(opened, (QStringList{a, b}));
+        QCOMPARE(m.OpenSource, 0);
+    }
+
     void unloadDeletesPreviewAndUnloadsDocuments() {
         const QString preview = corvel::CacheFolder() + QStringLiteral("CorvelPreview.html");
         QFile f(preview);
@@ -331,6 +364,22 @@ private slots:
         }
         QCOMPARE(unloads, 1);
         QVERIFY(!QFile::exists(preview));
+    }
+
+    void maximisingFocusesTheCurrentDocument() {
+        frmMain m;
+        m.CreateDocument();
+        ICorvelEdit *b = m.CreateDocument();
+        m.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        auto inB = [&] {
+            QWidget *f = QApplication::focusWidget();
+            return f && (f == b->widget() || b->widget()->isAncestorOf(f));
+        };
+        if (QWidget *f = QApplication::focusWidget()) f->clearFocus();
+        QVERIFY(!inB());
+        m.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(inB());
     }
 
     void minimisedWithoutTaskBarHides() {

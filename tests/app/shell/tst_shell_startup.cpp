@@ -7,13 +7,20 @@
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "frmAbertura.h"
+#include "frmMain.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -144,6 +151,79 @@ private slots:
         corvel::SetSettingsFileOverride(QString());
     }
 
+    void rootFolderStopsTheStartUp() {
+        corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("root.ini")));
+        corvel::SetProgramFolderOverride(QStringLiteral("/"));
+        ScriptedDialogs dialogs;
+        // Even a command-line word is not looked at.
+        const corvel::StartupResult r = corvel::StartCorvel(QStringLiteral("/?"), nullptr);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.window == nullptr);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.lastTitle(), QStringLiteral("Diretório Inválido"));
+        QCOMPARE(dialogs.messages.last().icon, corvel::MsgIcon::Critical);
+        QCOMPARE(dialogs.lastText(),
+                 QStringLiteral("Por questões técnicas, o Corvel não pode ser excutado a partir do "
+                                "diretório raiz (root) de uma unidade. Por favor, instale o "
+                                "programa em uma pasta."));
+        // Nothing was written.
+        QCOMPARE(ReadSetting(QStringLiteral("Caminhos"), QStringLiteral("CorvelDir")), QString());
+        corvel::SetProgramFolderOverride(QString());
+        corvel::SetSettingsFileOverride(QString());
+    }
+
+    void splashFollowsItsSetting() {
+        if (!QFile::exists(corvel::ControlLibraryPath())) QSKIP("editor component not built");
+        // The shipped commands folder beside the program is a required part.
+        const QString shipped = corvel::InstallationFolder() + QStringLiteral("/Comandos");
+        const bool made = !QFileInfo::exists(shipped) && QDir().mkpath(shipped);
+        QTemporaryDir home;
+        corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("splash.ini")));
+        corvel::SetProgramFolderOverride(home.path());
+        ScriptedDialogs dialogs;
+        // Which splash windows were shown.
+        struct ShowWatch : QObject {
+            int shown = 0;
+            bool eventFilter(QObject *o, QEvent *e) override {
+                if (e->type() == QEvent::Show && o->objectName() == QLatin1String("frmAbertura"))
+                    ++shown;
+                return false;
+            }
+        } watch;
+        qApp->installEventFilter(&watch);
+        // Put everything back even when a check fails half-way.
+        const auto restore = qScopeGuard([&] {
+            qApp->removeEventFilter(&watch);
+            corvel::SetProgramFolderOverride(QString());
+            corvel::SetSettingsFileOverride(QString());
+            if (made) QDir(shipped).removeRecursively();
+        });
+        for (const char *splash : {"0", "1"}) {
+            WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Splash"),
+                         QLatin1String(splash));
+            watch.shown = 0;
+            QElapsedTimer t;
+            t.start();
+            corvel::StartupResult r = corvel::StartCorvel(QString(), nullptr);
+            const qint64 ms = t.elapsed();
+            QVERIFY2(r.window, qPrintable(dialogs.lastText()));
+            QCOMPARE(r.window->Tabs()->count(), 1);
+            QCOMPARE(r.window->Tabs()->tabText(0), QStringLiteral("Doc 1"));
+            delete r.window;
+            if (qstrcmp(splash, "0") == 0) {
+                QCOMPARE(watch.shown, 0);
+                QVERIFY2(ms < 2000, qPrintable(QString::number(ms))); // no wait
+            } else {
+                QCOMPARE(watch.shown, 1);
+                // Two seconds, give or take the timer's coarseness.
+                QVERIFY2(ms >= 1850, qPrintable(QString::number(ms)));
+            }
+        }
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(ReadSetting(QStringLiteral("Caminhos"), QStringLiteral("CorvelDir")), home.path());
+        QVERIFY(QFileInfo(home.filePath(QStringLiteral("Projetos"))).isDir());
+    }
+
     void requiredFiles() {
         const QString saved = corvel::ControlLibraryPath();
         corvel::SetControlLibraryPath(dir.filePath(QStringLiteral("nada/libCorvelControl.so")));
@@ -177,6 +257,93 @@ private slots:
                  0);
         QCOMPARE(int(st.st_mode & 0077), 0);
         QCOMPARE(st.st_uid, ::getuid());
+    }
+
+    void anotherUserCannotConnect() {
+        if (::geteuid() != 0) QSKIP("needs root to run a client under another user");
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty()) QSKIP("setpriv not installed");
+        // This test program, started again as a connecting client.
+        const QString self = QCoreApplication::applicationFilePath();
+        auto probe = [&](bool asNobody, const QString &name) {
+            QProcess client;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("CORVEL_TEST_CONNECT_TO"), name);
+            client.setProcessEnvironment(env);
+            if (asNobody)
+                client.start(setpriv,
+                             {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups"), self});
+            else
+                client.start(self, {});
+            if (!client.waitForStarted(5000)) return -1;
+            // The server lives in this process: keep its events running.
+            QElapsedTimer t;
+            t.start();
+            while (client.state() != QProcess::NotRunning && t.elapsed() < 10000)
+                QTest::qWait(20);
+            if (client.state() != QProcess::NotRunning) {
+                client.kill();
+                client.waitForFinished();
+                return -1;
+            }
+            return client.exitStatus() == QProcess::NormalExit ? client.exitCode() : -1;
+        };
+
+        // First in the user's own runtime folder, then in a folder anyone
+        // may enter, where only the socket's own permissions keep others out.
+        QTemporaryDir open;
+        QVERIFY(open.isValid());
+        const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                              QFile::ReadUser | QFile::WriteUser | QFile::ExeUser |
+                              QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                              QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(open.path(), everyone));
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        for (const QString &runtime : {QString(), open.path()}) {
+            if (runtime.isEmpty())
+                qunsetenv("XDG_RUNTIME_DIR");
+            else
+                qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+            const QString name = corvel::SingleInstance::ServerName();
+            QVERIFY2(runtime.isEmpty() || name.startsWith(runtime), qPrintable(name));
+            corvel::SingleInstance server;
+            // Even a user whose umask lets everyone write keeps the socket.
+            const mode_t savedMask = ::umask(0);
+            const bool listening = server.Listen();
+            ::umask(savedMask);
+            QVERIFY(listening);
+            QSignalSpy spy(&server, &corvel::SingleInstance::received);
+            // The same client as this user gets through...
+            QCOMPARE(probe(false, name), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
+            QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("intruso"));
+            // ...and as another user it is refused, and nothing arrives.
+            QCOMPARE(probe(true, name), 3);
+            QTest::qWait(200);
+            QCOMPARE(spy.count(), 1);
+        }
+        if (savedRuntime.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    }
+
+    void serverOfAnotherUserGetsNothing() {
+        if (::geteuid() != 0) QSKIP("needs root to give the socket to another user");
+        corvel::SingleInstance server;
+        QVERIFY(server.Listen());
+        QSignalSpy spy(&server, &corvel::SingleInstance::received);
+        const QByteArray name = QFile::encodeName(corvel::SingleInstance::ServerName());
+        // Reachable while it is this user's...
+        QVERIFY(corvel::SingleInstance::HandOver(QStringLiteral("meu"), 2000));
+        QTRY_COMPARE(spy.count(), 1);
+        // ...but a server that another user owns is never handed the line.
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        QVERIFY(!corvel::SingleInstance::HandOver(QStringLiteral("/home/segredo.html"), 500));
+        QTest::qWait(100);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(::chown(name.constData(), ::getuid(), ::getgid()), 0);
     }
 
     void staleNameIsTakenOver() {
@@ -222,5 +389,26 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_shell_startup)
+// Run as "CORVEL_TEST_CONNECT_TO=<server> tst_shell_startup", the program is
+// only a client: it connects, hands a text over and answers 0, or 3 when the
+// server refused it.
+static int ConnectProbe(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QLocalSocket socket;
+    socket.connectToServer(qEnvironmentVariable("CORVEL_TEST_CONNECT_TO"));
+    if (!socket.waitForConnected(3000)) return 3;
+    socket.write(QByteArray("intruso\0", 8));
+    socket.waitForBytesWritten(3000);
+    if (socket.state() == QLocalSocket::ConnectedState) socket.waitForDisconnected(3000);
+    return 0;
+}
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsSet("CORVEL_TEST_CONNECT_TO")) return ConnectProbe(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_shell_startup tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_shell_startup.moc"

@@ -9,6 +9,7 @@
 
 EditSurface::EditSurface(QWidget *parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("HTML"));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void EditSurface::keyPressEvent(QKeyEvent *e) {

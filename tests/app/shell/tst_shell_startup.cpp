@@ -1,5 +1,6 @@
 // Start-up: command-line words and their messages, the installation check,
 // and the single-instance hand-over between real processes.
+#include "AppInfo.h"
 #include "CommandLine.h"
 #include "ControlHost.h"
 #include "Folders.h"
@@ -222,6 +223,56 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(ReadSetting(QStringLiteral("Caminhos"), QStringLiteral("CorvelDir")), home.path());
         QVERIFY(QFileInfo(home.filePath(QStringLiteral("Projetos"))).isDir());
+    }
+
+    void installationChecksStopTheStartUp() {
+        const QString shipped = corvel::InstallationFolder() + QStringLiteral("/Comandos");
+        const bool made = !QFileInfo::exists(shipped) && QDir().mkpath(shipped);
+        const QString library = corvel::ControlLibraryPath();
+        QTemporaryDir home;
+        corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("checks.ini")));
+        corvel::SetProgramFolderOverride(home.path());
+        const auto restore = qScopeGuard([&] {
+            corvel::SetControlLibraryPath(library);
+            corvel::SetProgramFolderOverride(QString());
+            corvel::SetSettingsFileOverride(QString());
+            if (made) QDir(shipped).removeRecursively();
+        });
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Splash"), QStringLiteral("0"));
+        ScriptedDialogs dialogs;
+        const QString ending = QStringLiteral("\r\n\r\nO Corvel será finalizado agora.");
+
+        // A missing part is named in the message.
+        corvel::SetControlLibraryPath(home.filePath(QStringLiteral("libCorvelControl.so")));
+        corvel::StartupResult r = corvel::StartCorvel(QString(), nullptr);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.window);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.lastTitle(), QStringLiteral("Erro Crítico"));
+        QCOMPARE(dialogs.messages.last().icon, corvel::MsgIcon::Critical);
+        QVERIFY2(dialogs.lastText().startsWith(
+                     QStringLiteral("O arquivo libCorvelControl.so, essencial para a execução do "
+                                    "programa, não foi encontrado")),
+                 qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.lastText().contains(corvel::SiteAddress()));
+        QVERIFY(dialogs.lastText().endsWith(ending));
+
+        // Present but not loadable: the probe fails with its own message.
+        {
+            QFile broken(home.filePath(QStringLiteral("libCorvelControl.so")));
+            QVERIFY(broken.open(QIODevice::WriteOnly));
+            broken.write("não é uma biblioteca");
+        }
+        r = corvel::StartCorvel(QString(), nullptr);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.window);
+        QCOMPARE(dialogs.messages.size(), 2);
+        QCOMPARE(dialogs.lastTitle(), QStringLiteral("Erro Crítico"));
+        QVERIFY2(dialogs.lastText().startsWith(
+                     QStringLiteral("O arquivo libCorvelControl.so, essencial para a execução do "
+                                    "aplicativo, não foi encontrado ou não pode ser")),
+                 qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.lastText().endsWith(ending));
     }
 
     void requiredFiles() {

@@ -397,6 +397,37 @@ private slots:
         QCOMPARE(::chown(name.constData(), ::getuid(), ::getgid()), 0);
     }
 
+    void runtimeFolderHeldByAnotherUserIsNotUsed() {
+        if (::geteuid() != 0) QSKIP("needs root to give the folder to another user");
+        QTemporaryDir tmp, home;
+        const QByteArray savedTmp = qgetenv("TMPDIR"), savedHome = qgetenv("HOME"),
+                         savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            for (const auto &[name, value] :
+                 {std::pair{"TMPDIR", savedTmp}, std::pair{"HOME", savedHome},
+                  std::pair{"XDG_RUNTIME_DIR", savedRuntime}})
+                if (value.isNull())
+                    qunsetenv(name);
+                else
+                    qputenv(name, value);
+        });
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", tmp.path().toUtf8());
+        qputenv("HOME", home.path().toUtf8());
+        // Normally a private folder of this user under the temporary folder.
+        const QString own = tmp.path() + QStringLiteral("/corvel-%1").arg(::getuid());
+        QCOMPARE(corvel::SingleInstance::RuntimeFolder(), own);
+        QCOMPARE(int(QFileInfo(own).permissions() & (QFile::ReadOther | QFile::WriteOther)), 0);
+        // Someone else took the name first: the folder is not used.
+        QVERIFY(QDir(own).removeRecursively());
+        QVERIFY(QDir().mkpath(own));
+        QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+        const QString folder = corvel::SingleInstance::RuntimeFolder();
+        QVERIFY2(folder.startsWith(home.path()), qPrintable(folder));
+        QCOMPARE(QFileInfo(folder).ownerId(), ::getuid());
+        QVERIFY(corvel::SingleInstance::ServerName().startsWith(folder + QLatin1Char('/')));
+    }
+
     void staleNameIsTakenOver() {
         // A crashed instance leaves its socket file behind.
         const QString name = corvel::SingleInstance::ServerName();

@@ -119,7 +119,8 @@ bool frmAbertura::LoadPicture(const QString &path) {
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) return false;
-    // The picture is the whole window; the labels stay on it.
+    // The picture takes the drawn logo's place above the labels; the window
+    // grows to hold it.
     m_picture->setPixmap(QPixmap::fromImage(image));
     m_picture->setScaledContents(false);
     setFixedSize(qMax(420, image.width()), qMax(280, image.height() + 120));

@@ -186,6 +186,33 @@ private slots:
         QCOMPARE(b->Texto(), QStringLiteral("x"));
     }
 
+    void tabKeyStaysTheEditors() {
+        WriteSetting(QStringLiteral("Editor"), QStringLiteral("Tabs"), QStringLiteral("4"));
+        frmMain m;
+        m.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        ICorvelEdit *spaces = m.CreateDocument();
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("RealTAB"),
+                     QStringLiteral("1"));
+        ICorvelEdit *tab = m.CreateDocument();
+        auto focused = [](ICorvelEdit *ed) {
+            QWidget *f = QApplication::focusWidget();
+            return f && (f == ed->widget() || ed->widget()->isAncestorOf(f));
+        };
+        tab->Foco();
+        QVERIFY(focused(tab));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(tab->Texto(), QStringLiteral("\t"));
+        QVERIFY(focused(tab)); // the focus did not move on
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(m.CurrentEditor(), spaces);
+        QCOMPARE(tab->Texto(), QStringLiteral("\t"));
+        spaces->Foco();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(spaces->Texto(), QStringLiteral("    "));
+        QVERIFY(focused(spaces));
+    }
+
     void rightClickOnTabsOpensFileMenu() {
         frmMain m;
         m.show();

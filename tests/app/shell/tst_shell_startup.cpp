@@ -1,5 +1,6 @@
 // Start-up: command-line words and their messages, the installation check,
 // and the single-instance hand-over between real processes.
+#include "AppInfo.h"
 #include "CommandLine.h"
 #include "ControlHost.h"
 #include "Folders.h"
@@ -224,6 +225,56 @@ private slots:
         QVERIFY(QFileInfo(home.filePath(QStringLiteral("Projetos"))).isDir());
     }
 
+    void installationChecksStopTheStartUp() {
+        const QString shipped = corvel::InstallationFolder() + QStringLiteral("/Comandos");
+        const bool made = !QFileInfo::exists(shipped) && QDir().mkpath(shipped);
+        const QString library = corvel::ControlLibraryPath();
+        QTemporaryDir home;
+        corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("checks.ini")));
+        corvel::SetProgramFolderOverride(home.path());
+        const auto restore = qScopeGuard([&] {
+            corvel::SetControlLibraryPath(library);
+            corvel::SetProgramFolderOverride(QString());
+            corvel::SetSettingsFileOverride(QString());
+            if (made) QDir(shipped).removeRecursively();
+        });
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("Splash"), QStringLiteral("0"));
+        ScriptedDialogs dialogs;
+        const QString ending = QStringLiteral("\r\n\r\nO Corvel será finalizado agora.");
+
+        // A missing part is named in the message.
+        corvel::SetControlLibraryPath(home.filePath(QStringLiteral("libCorvelControl.so")));
+        corvel::StartupResult r = corvel::StartCorvel(QString(), nullptr);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.window);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.lastTitle(), QStringLiteral("Erro Crítico"));
+        QCOMPARE(dialogs.messages.last().icon, corvel::MsgIcon::Critical);
+        QVERIFY2(dialogs.lastText().startsWith(
+                     QStringLiteral("O arquivo libCorvelControl.so, essencial para a execução do "
+                                    "programa, não foi encontrado")),
+                 qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.lastText().contains(corvel::SiteAddress()));
+        QVERIFY(dialogs.lastText().endsWith(ending));
+
+        // Present but not loadable: the probe fails with its own message.
+        {
+            QFile broken(home.filePath(QStringLiteral("libCorvelControl.so")));
+            QVERIFY(broken.open(QIODevice::WriteOnly));
+            broken.write("não é uma biblioteca");
+        }
+        r = corvel::StartCorvel(QString(), nullptr);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.window);
+        QCOMPARE(dialogs.messages.size(), 2);
+        QCOMPARE(dialogs.lastTitle(), QStringLiteral("Erro Crítico"));
+        QVERIFY2(dialogs.lastText().startsWith(
+                     QStringLiteral("O arquivo libCorvelControl.so, essencial para a execução do "
+                                    "aplicativo, não foi encontrado ou não pode ser")),
+                 qPrintable(dialogs.lastText()));
+        QVERIFY(dialogs.lastText().endsWith(ending));
+    }
+
     void requiredFiles() {
         const QString saved = corvel::ControlLibraryPath();
         corvel::SetControlLibraryPath(dir.filePath(QStringLiteral("nada/libCorvelControl.so")));
@@ -344,6 +395,37 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(::chown(name.constData(), ::getuid(), ::getgid()), 0);
+    }
+
+    void runtimeFolderHeldByAnotherUserIsNotUsed() {
+        if (::geteuid() != 0) QSKIP("needs root to give the folder to another user");
+        QTemporaryDir tmp, home;
+        const QByteArray savedTmp = qgetenv("TMPDIR"), savedHome = qgetenv("HOME"),
+                         savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            for (const auto &[name, value] :
+                 {std::pair{"TMPDIR", savedTmp}, std::pair{"HOME", savedHome},
+                  std::pair{"XDG_RUNTIME_DIR", savedRuntime}})
+                if (value.isNull())
+                    qunsetenv(name);
+                else
+                    qputenv(name, value);
+        });
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", tmp.path().toUtf8());
+        qputenv("HOME", home.path().toUtf8());
+        // Normally a private folder of this user under the temporary folder.
+        const QString own = tmp.path() + QStringLiteral("/corvel-%1").arg(::getuid());
+        QCOMPARE(corvel::SingleInstance::RuntimeFolder(), own);
+        QCOMPARE(int(QFileInfo(own).permissions() & (QFile::ReadOther | QFile::WriteOther)), 0);
+        // Someone else took the name first: the folder is not used.
+        QVERIFY(QDir(own).removeRecursively());
+        QVERIFY(QDir().mkpath(own));
+        QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+        const QString folder = corvel::SingleInstance::RuntimeFolder();
+        QVERIFY2(folder.startsWith(home.path()), qPrintable(folder));
+        QCOMPARE(QFileInfo(folder).ownerId(), ::getuid());
+        QVERIFY(corvel::SingleInstance::ServerName().startsWith(folder + QLatin1Char('/')));
     }
 
     void staleNameIsTakenOver() {

@@ -10,7 +10,7 @@ CORVEL_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 fonts-liberation
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 corvel_install_packages() {

@@ -11,7 +11,6 @@
 
 // Each subsystem attaches its own menu commands, keys and load steps.
 void RegisterSubsystems(frmMain &m) {
-    (void)m;
     RegisterFileCommands(m);
     // Insert file hands the file's text to the tag insertion.
     corvel::SetInsertTextRoutine([](frmMain &w, const QString &text) {

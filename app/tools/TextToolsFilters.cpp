@@ -1,6 +1,6 @@
+#include "CharEntities.h"
 #include "Dialogs.h"
 #include "Settings.h"
-#include "CharEntities.h"
 #include "TextFilters.h"
 #include "TextTools.h"
 #include "frmMain.h"

@@ -6,9 +6,9 @@
 #include "frmLinkSelect.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QRadioButton>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,11 +16,12 @@ using namespace corvel;
 
 namespace {
 
-const QByteArray kImg = "[Comando]\r\nComando=img\r\nTitulo=Imagem\r\nDescricao=d\r\nBloco=nao\r\n"
-                        "[SRC]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=40\r\nTipo=Texto\r\nMaximo=500\r\n"
-                        "[WIDTH]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=9\r\nTipo=Texto\r\nMaximo=5\r\n"
-                        "[HEIGHT]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=9\r\nTipo=Texto\r\nMaximo=5\r\n"
-                        "[BORDER]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=9\r\nTipo=Texto\r\nMaximo=5\r\n";
+const QByteArray kImg =
+    "[Comando]\r\nComando=img\r\nTitulo=Imagem\r\nDescricao=d\r\nBloco=nao\r\n"
+    "[SRC]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=40\r\nTipo=Texto\r\nMaximo=500\r\n"
+    "[WIDTH]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=9\r\nTipo=Texto\r\nMaximo=5\r\n"
+    "[HEIGHT]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=9\r\nTipo=Texto\r\nMaximo=5\r\n"
+    "[BORDER]\r\nTitulo=a\r\nDescricao=b\r\nTamanho=9\r\nTipo=Texto\r\nMaximo=5\r\n";
 
 QByteArray Gif(int w, int h) {
     QByteArray b("GIF89a");
@@ -152,8 +153,9 @@ private slots:
     void projectFolders() {
         ScriptedDialogs dlg;
         const QString prj = m_dir.filePath("p.prj");
-        write(prj, ("[Projeto]\r\nPrincipal=" + site() + "/\r\nImagens=" + site() + "/img\r\n")
-                       .toUtf8());
+        write(
+            prj,
+            ("[Projeto]\r\nPrincipal=" + site() + "/\r\nImagens=" + site() + "/img\r\n").toUtf8());
         struct Probe : ScriptedDialogs {
             QString folder;
             QString openFile(QWidget *, const QString &, const QString &f, const QString &,

@@ -36,12 +36,12 @@ private slots:
     }
 
     void everyMenuCommandHasItsFiles() {
-        const QStringList names = {
-            "Font",   "A",      "IMG",      "P",        "BR",       "HR",     "TABLE",  "TR",
-            "TD",     "Body",   "UL",       "OL",       "LI",       "FORM",   "INPUT",  "TEXTAREA",
-            "SELECT", "OPTION", "FRAMESET", "FRAME",    "IFRAME",   "MARQUEE", "BGSOUND", "DIV",
-            "APPLET", "BASE",   "BASEFONT", "BUTTON",   "EMBED",    "LINK",   "OBJECT", "PARAM",
-            "XML",    "SPAN",   "SCRIPT",   "META"};
+        const QStringList names = {"Font",     "A",     "IMG",      "P",        "BR",      "HR",
+                                   "TABLE",    "TR",    "TD",       "Body",     "UL",      "OL",
+                                   "LI",       "FORM",  "INPUT",    "TEXTAREA", "SELECT",  "OPTION",
+                                   "FRAMESET", "FRAME", "IFRAME",   "MARQUEE",  "BGSOUND", "DIV",
+                                   "APPLET",   "BASE",  "BASEFONT", "BUTTON",   "EMBED",   "LINK",
+                                   "OBJECT",   "PARAM", "XML",      "SPAN",     "SCRIPT",  "META"};
         for (const QString &n : names)
             QVERIFY2(QFile::exists(m_shipped + "/" + n + ".tpc"), qPrintable(n));
         for (const QString &n : {"Font", "A", "IMG", "TABLE", "TR", "TD", "Body", "FORM", "INPUT",

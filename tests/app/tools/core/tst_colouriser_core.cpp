@@ -208,9 +208,9 @@ void TestColouriserCore::ranges() {
 // out) and colour of each character ('0' to '3' by colour table index, 'd'
 // default).
 static QString ReadBack(const QString &text, QString *plain) {
-    const RtfTemplate t = BuildRtfTemplate("Courier New", 22,
-                                           {RtfColorEntry(1), RtfColorEntry(2), RtfColorEntry(3),
-                                            RtfColorEntry(4), RtfColorEntry(0)});
+    const RtfTemplate t = BuildRtfTemplate(
+        "Courier New", 22,
+        {RtfColorEntry(1), RtfColorEntry(2), RtfColorEntry(3), RtfColorEntry(4), RtfColorEntry(0)});
     rtf::Document doc;
     if (!rtf::Read((t.head + ColorizeBody(text, 22) + t.closing + t.tail).toLatin1(), &doc))
         return "<not rtf>";
@@ -241,7 +241,8 @@ void TestColouriserCore::readBack_data() {
     QTest::newRow("braces") << "a{b}c\\d" << QString(7, 'd');
     QTest::newRow("after a tag") << "<b>x = 5</b>" << QString("111") + "00000" + "1111";
     QTest::newRow("space after a tag") << "<b> x = 5" << QString("111") + "22222" + "3";
-    QTest::newRow("lines") << "a\r\n<b>\r\nc" << "d1110";
+    QTest::newRow("lines") << "a\r\n<b>\r\nc"
+                           << "d1110";
     QTest::newRow("non-ascii") << QString::fromUtf8("é<b title=\"ã😀\">")
                                << QString("d") + "11" + "2222222" + "33333" + "1";
 }

@@ -7,8 +7,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 using namespace corvel;
 
@@ -169,9 +171,18 @@ bool ColorizeCurrentDocument(frmMain &m) {
     return true;
 }
 
-void ColorizeCommand(frmMain &m) {
+namespace {
+
+// The frame both whole-document commands share: right Control runs another
+// menu command instead; otherwise the "AGUARDE" status, the document frozen
+// (busy mode from busyAbove characters) while work runs, the selection given
+// back, the timings and the command's own status text. A document longer than
+// refuseAbove is refused with the refusal text.
+void RunOnWholeDocument(frmMain &m, const QString &rightControlMenu, int busyAbove, int refuseAbove,
+                        const QString &refusal, const QString &done,
+                        const std::function<void(ICorvelEdit *)> &work) {
     if (RightControlDown()) {
-        m.Trigger(QStringLiteral("mnuInserirLink"));
+        m.Trigger(rightControlMenu);
         return;
     }
     ICorvelEdit *ed = m.CurrentEditor();
@@ -182,51 +193,46 @@ void ColorizeCommand(frmMain &m) {
     const bool gravado = ed->Gravado();
     m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
     const int size = ed->Tamanho();
-    if (size > 512000) {
-        m.ShowStatusMessage(
-            QStringLiteral("Colorizar não disponível para textos maiores de 500 kbytes"));
+    if (refuseAbove >= 0 && size > refuseAbove) {
+        m.ShowStatusMessage(refusal);
         return;
     }
     {
-        DocumentFreeze freeze(m, ed, gravado, size > 307200);
-        ColorizeCurrentDocument(m);
+        DocumentFreeze freeze(m, ed, gravado, size > busyAbove);
+        work(ed);
         freeze.RestoreSelection();
     }
     g_timings.total = clock.nsecsElapsed() / 1e6;
-    m.ShowStatusMessage(QStringLiteral("Colorizar HTML"));
+    m.ShowStatusMessage(done);
+}
+
+void StandardizeFont(ICorvelEdit *ed) {
+    GuardedEditor doc(ed);
+    ColorizerSettings s;
+    if (!doc.get() || !ReadColorizerSettings(&s)) return;
+    const RtfTemplate t = BuildRtfTemplate(s.face, s.halfPoints, {RtfColorEntry(s.text)});
+    QElapsedTimer phase;
+    phase.start();
+    const QString rtf =
+        t.head + ColorizeBody(doc.get()->Texto(), s.halfPoints) + t.closing + t.tail;
+    g_timings.passes = Lap(phase);
+    doc.get()->setTextoRTF(QString());
+    doc.get()->setTextoRTF(rtf);
+    g_timings.copyBack = Lap(phase);
+}
+
+} // namespace
+
+void ColorizeCommand(frmMain &m) {
+    RunOnWholeDocument(m, QStringLiteral("mnuInserirLink"), 307200, 512000,
+                       QStringLiteral("Colorizar não disponível para textos maiores de 500 kbytes"),
+                       QStringLiteral("Colorizar HTML"),
+                       [&m](ICorvelEdit *) { ColorizeCurrentDocument(m); });
 }
 
 void StandardizeFontCommand(frmMain &m) {
-    if (RightControlDown()) {
-        m.Trigger(QStringLiteral("mnuInserirImagem"));
-        return;
-    }
-    ICorvelEdit *ed = m.CurrentEditor();
-    if (!ed) return;
-    QElapsedTimer clock;
-    clock.start();
-    g_timings = ColorizeTimings();
-    const bool gravado = ed->Gravado();
-    m.ShowStatusMessage(QStringLiteral("AGUARDE... Processando tarefa..."));
-    {
-        DocumentFreeze freeze(m, ed, gravado, ed->Tamanho() > 102400);
-        GuardedEditor doc(ed);
-        ColorizerSettings s;
-        if (doc.get() && ReadColorizerSettings(&s)) {
-            const RtfTemplate t = BuildRtfTemplate(s.face, s.halfPoints, {RtfColorEntry(s.text)});
-            QElapsedTimer phase;
-            phase.start();
-            const QString rtf =
-                t.head + ColorizeBody(doc.get()->Texto(), s.halfPoints) + t.closing + t.tail;
-            g_timings.passes = Lap(phase);
-            doc.get()->setTextoRTF(QString());
-            doc.get()->setTextoRTF(rtf);
-            g_timings.copyBack = Lap(phase);
-        }
-        freeze.RestoreSelection();
-    }
-    g_timings.total = clock.nsecsElapsed() / 1e6;
-    m.ShowStatusMessage(QStringLiteral("Padronizar Fonte"));
+    RunOnWholeDocument(m, QStringLiteral("mnuInserirImagem"), 102400, -1, QString(),
+                       QStringLiteral("Padronizar Fonte"), StandardizeFont);
 }
 
 void RegisterColouriser(frmMain &m) {

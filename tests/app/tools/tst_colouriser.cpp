@@ -3,6 +3,7 @@
 // must leave as it found it.
 #include "ColourRuns.h"
 #include "Colouriser.h"
+#include "ColouriserFixture.h"
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
@@ -16,7 +17,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestColouriser : public QObject {
+class TestColouriser : public QObject, protected ColouriserFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -47,45 +48,18 @@ private:
                            {255, 's'}},
                           text);
     }
-    bool Busy(std::function<void()> run) {
-        // Window events run several times during the command; a zero timer
-        // looks at each of those moments.
-        bool seen = false;
-        QTimer probe;
-        QObject::connect(&probe, &QTimer::timeout, [&] { seen = seen || m->IsBusy(); });
-        probe.start(0);
-        run();
-        return seen;
-    }
-    QTemporaryDir dir;
-    frmMain *m = nullptr;
-    ICorvelEdit *ed = nullptr;
-    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestColouriser::initTestCase() {
-    QVERIFY(dir.isValid());
-    corvel::SetSettingsFileOverride(dir.filePath("Corvel.ini"));
-    corvel::SetProgramFolderOverride(dir.path());
-    corvel::SetControlLibraryPath(qEnvironmentVariable("CORVEL_BIN_DIR") + "/libCorvelControl.so");
+    pinFolders();
 }
 
 void TestColouriser::init() {
-    RemoveAllSettings();
-    ApplyDefaultSettings(true);
-    corvel::ResetKeyState();
-    dialogs = new ScriptedDialogs;
-    m = new frmMain;
-    RegisterColouriser(*m);
-    m->show();
-    ed = m->CreateDocument();
-    QVERIFY(ed);
+    openWindow();
 }
 
 void TestColouriser::cleanup() {
-    delete m;
-    delete dialogs;
-    corvel::ResetKeyState();
+    closeWindow();
 }
 
 void TestColouriser::colourRuns_data() {

@@ -2,6 +2,7 @@
 // the busy-mode threshold, and the state it must give back.
 #include "ColourRuns.h"
 #include "Colouriser.h"
+#include "ColouriserFixture.h"
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
@@ -14,7 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestFontStandard : public QObject {
+class TestFontStandard : public QObject, protected ColouriserFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -25,37 +26,18 @@ private slots:
     void stateKeptAsFound();
     void stateKeptInBusyMode();
     void rightControlRunsInsertImage();
-
-private:
-    QTemporaryDir dir;
-    frmMain *m = nullptr;
-    ICorvelEdit *ed = nullptr;
-    ScriptedDialogs *dialogs = nullptr;
 };
 
 void TestFontStandard::initTestCase() {
-    QVERIFY(dir.isValid());
-    corvel::SetSettingsFileOverride(dir.filePath("Corvel.ini"));
-    corvel::SetProgramFolderOverride(dir.path());
-    corvel::SetControlLibraryPath(qEnvironmentVariable("CORVEL_BIN_DIR") + "/libCorvelControl.so");
+    pinFolders();
 }
 
 void TestFontStandard::init() {
-    RemoveAllSettings();
-    ApplyDefaultSettings(true);
-    corvel::ResetKeyState();
-    dialogs = new ScriptedDialogs;
-    m = new frmMain;
-    RegisterColouriser(*m);
-    m->show();
-    ed = m->CreateDocument();
-    QVERIFY(ed);
+    openWindow();
 }
 
 void TestFontStandard::cleanup() {
-    delete m;
-    delete dialogs;
-    corvel::ResetKeyState();
+    closeWindow();
 }
 
 void TestFontStandard::removesEveryColour() {
@@ -84,13 +66,7 @@ void TestFontStandard::removesEveryColour() {
 void TestFontStandard::busyModeBoundary() {
     for (int size : {102400, 102401}) {
         ed->setTexto(QString(size, 'a'));
-        bool seen = false;
-        QTimer probe;
-        QObject::connect(&probe, &QTimer::timeout, [&] { seen = seen || m->IsBusy(); });
-        probe.start(0);
-        m->Trigger("mnuFerramentasPadronizar");
-        probe.stop();
-        QCOMPARE(seen, size > 102400);
+        QCOMPARE(Busy([&] { m->Trigger("mnuFerramentasPadronizar"); }), size > 102400);
         QVERIFY(!m->IsBusy());
     }
 }
@@ -130,13 +106,7 @@ void TestFontStandard::stateKeptInBusyMode() {
     ed->setRolagemVertical(ed->RolagemVertical() + 1500);
     const int v = ed->RolagemVertical();
     QVERIFY(v > 0);
-    bool seen = false;
-    QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] { seen = seen || m->IsBusy(); });
-    probe.start(0);
-    m->Trigger("mnuFerramentasPadronizar");
-    probe.stop();
-    QVERIFY(seen);
+    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasPadronizar"); }));
     QVERIFY(!m->IsBusy());
     QCOMPARE(ed->Texto(), text);
     QVERIFY(!ed->Gravado());

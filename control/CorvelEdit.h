@@ -168,6 +168,7 @@ protected:
 private:
     QTextDocument *doc() const;
     bool handleKey(QKeyEvent *e);
+    bool handleDisplayBreakKey(int key, bool shift);
     void applyTab(bool shift, bool ctrl, bool alt);
     void onContentsChange(int pos, int removed, int added);
     void textChangedByMember();

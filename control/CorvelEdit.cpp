@@ -92,12 +92,19 @@ void CorvelEdit::textChangedByMember() {
     m_alterado = true;
 }
 
-const QString &CorvelEdit::cachedText() const {
-    if (!m_textCacheValid) {
-        m_textCache = CrLfText(doc());
+// The text is kept between changes for hosts that read it again and again,
+// up to a size: a large file's text would double the memory the document
+// takes, for a copy that is quick to build again.
+QString CorvelEdit::cachedText() const {
+    if (m_textCacheValid) return m_textCache;
+    QString text = CrLfText(doc());
+    if (text.size() <= kTextCacheLimit) {
+        m_textCache = text;
         m_textCacheValid = true;
+    } else {
+        m_textCache.clear();
     }
-    return m_textCache;
+    return text;
 }
 
 // --- selection ---------------------------------------------------------------
@@ -451,7 +458,8 @@ void CorvelEdit::computePos() const {
     const int line = lineOfPosition(start, &lineStart);
     m_linha = QString::number(line + 1);
     // Only display breaks can lie between the line's start and the caret.
-    const int between = doc()->findBlock(start).blockNumber() - doc()->findBlock(lineStart).blockNumber();
+    const int between =
+        doc()->findBlock(start).blockNumber() - doc()->findBlock(lineStart).blockNumber();
     m_coluna = QString::number(start - lineStart - between + 1);
 }
 

@@ -188,7 +188,8 @@ private:
     void selection(int *start, int *length) const;
     void selectHost(int start, int length);
     void replaceSelection(const QString &text);
-    const QString &cachedText() const;
+    QString cachedText() const;
+    static constexpr int kTextCacheLimit = 4 * 1024 * 1024;
     QTextCharFormat selectionFormat() const;
     void mergeSelectionFormat(const QTextCharFormat &f);
     void mergeWholeText(const QTextCharFormat &f);

@@ -52,8 +52,8 @@ int CorvelEdit::lineOfPosition(int docPos, int *lineStart) const {
             --it;
             --first;
         }
-        *lineStart = first == b.blockNumber() ? b.position()
-                                              : doc()->findBlockByNumber(first).position();
+        *lineStart =
+            first == b.blockNumber() ? b.position() : doc()->findBlockByNumber(first).position();
         return first - int(it - soft.begin());
     }
     settleLayout();

@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 
 #include <algorithm>

@@ -165,8 +165,7 @@ void InsertPlainText(QTextCursor &cursor, const QString &text) {
     const bool breaks = std::any_of(text.begin(), text.end(), [](QChar c) {
         return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
     });
-    if (!breaks &&
-        cursor.document()->findBlock(from).length() + text.size() <= kLongBlock) {
+    if (!breaks && cursor.document()->findBlock(from).length() + text.size() <= kLongBlock) {
         cursor.insertText(text);
         return;
     }

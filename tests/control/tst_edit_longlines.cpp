@@ -56,7 +56,8 @@ private slots:
         // Cuts never fall inside a pair or before a combining mark.
         QTest::newRow("surrogate pairs") << LongLine(3 * kLongBlock, U'\U0001F600') << true;
         QTest::newRow("combining marks") << LongLine(3 * kLongBlock, U'\u0301') << true;
-        QTest::newRow("pairs only") << QString::fromUcs4(std::u32string(kLongBlock, U'\U0001F600').c_str()) << true;
+        QTest::newRow("pairs only")
+            << QString::fromUcs4(std::u32string(kLongBlock, U'\U0001F600').c_str()) << true;
     }
 
     void textSurvivesDisplayPieces() {
@@ -99,9 +100,14 @@ private slots:
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("length");
         const int head = 10; // "<p>a</p>\r\n"
-        const QList<int> at = {head, head + 1, head + kLongBlock / 2 - 1, head + kLongBlock / 2,
-                               head + kLongBlock, head + 2 * kLongBlock - 3,
-                               head + 3 * kLongBlock, head + 3 * kLongBlock + 2};
+        const QList<int> at = {head,
+                               head + 1,
+                               head + kLongBlock / 2 - 1,
+                               head + kLongBlock / 2,
+                               head + kLongBlock,
+                               head + 2 * kLongBlock - 3,
+                               head + 3 * kLongBlock,
+                               head + 3 * kLongBlock + 2};
         for (int o : at)
             for (int len : {0, 1, 7, kLongBlock})
                 QTest::addRow("%d+%d", o, len) << o << len;
@@ -126,7 +132,8 @@ private slots:
         QCOMPARE(ed->SelTamanho(), end - start);
         QCOMPARE(ed->SelTexto(), text.mid(start, end - start));
         const int lineNo = int(text.left(start).count(QLatin1String("\r\n"))) + 1;
-        const int lineStart = start == 0 ? 0 : int(text.lastIndexOf(QLatin1String("\r\n"), start - 2)) + 2;
+        const int lineStart =
+            start == 0 ? 0 : int(text.lastIndexOf(QLatin1String("\r\n"), start - 2)) + 2;
         QCOMPARE(ed->Linha(), QString::number(lineNo));
         QCOMPARE(ed->Coluna(), QString::number(start - lineStart + 1));
         // Going to the line puts the caret at its start.
@@ -142,7 +149,11 @@ private slots:
         QString model = LongLine(2 * kLongBlock + 300) + "\r\nfim";
         ed->setTexto(model);
         QRandomGenerator rng(24);
-        const QStringList inserts = {"x", "", "\r\n", "a\r\nb", LongLine(kLongBlock + 500),
+        const QStringList inserts = {"x",
+                                     "",
+                                     "\r\n",
+                                     "a\r\nb",
+                                     LongLine(kLongBlock + 500),
                                      "1\r\n" + LongLine(kLongBlock * 2) + "\r\n2"};
         for (int step = 0; step < 400; ++step) {
             const int size = int(model.size());

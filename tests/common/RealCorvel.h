@@ -163,9 +163,24 @@ public:
             return !window.isEmpty();
         });
         if (!shown || window.isEmpty()) return false;
+        m_window = window;
         x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
         QTest::qWait(300);
         return m_process.state() == QProcess::Running;
+    }
+    // Proves that typed keys reach the document before a test relies on
+    // them: a "Z" typed at the end of the document and saved (F5) to file,
+    // again until the file ends with it. A busy machine may take its time
+    // to hand the keyboard focus over; a late key may leave a "Z" more.
+    bool probeInput(const XServer &x, const QString &file) {
+        for (int attempt = 0; attempt < 6 && running(); ++attempt) {
+            if (attempt > 0)
+                x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_window});
+            x.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+                       QStringLiteral("ctrl+End"), QStringLiteral("Z"), QStringLiteral("F5")});
+            if (WaitFor([&] { return ReadBytes(file).endsWith('Z'); }, 5000)) return true;
+        }
+        return false;
     }
     bool running() const { return m_process.state() == QProcess::Running; }
     QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
@@ -178,6 +193,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QProcess m_process;
+    QString m_window;
 };
 
 } // namespace real_corvel

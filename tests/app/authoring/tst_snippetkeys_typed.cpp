@@ -72,7 +72,10 @@ private slots:
         QVERIFY(WriteBytes(file, QByteArray()));
         QVERIFY2(home.start(x, {file}, QStringLiteral("trechos.txt")), qPrintable(home.errors()));
 
-        QStringList keys{QStringLiteral("--delay"), QStringLiteral("60")};
+        QVERIFY2(home.probeInput(x, file), "typed keys never reached the document");
+        // The probe's text goes before the snippets are typed.
+        QStringList keys{QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("ctrl+a"),
+                         QStringLiteral("Delete")};
         QStringList lines;
         for (const Snippet &s : kSnippets) {
             if (!lines.isEmpty()) keys << QStringLiteral("ctrl+End") << QStringLiteral("Return");

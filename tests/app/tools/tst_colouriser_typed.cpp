@@ -1,7 +1,7 @@
 // Colourise (Ctrl+F8) and font standardisation (Ctrl+F7) typed into a real
 // Corvel process: whatever face name the settings hold, the document's text
 // stays byte for byte what the file held. The check goes through the disk:
-// after the command a "Z" is typed at the start and the file saved (F5).
+// after the command a "Y" is typed at the start and the file saved (F5).
 #include "RealCorvel.h"
 
 #include <QtTest>
@@ -40,13 +40,17 @@ private slots:
         QVERIFY(WriteBytes(file, content));
         QVERIFY2(home.start(x, {file}, QStringLiteral("pagina.html")), qPrintable(home.errors()));
 
+        QVERIFY2(home.probeInput(x, file), "typed keys never reached the document");
+        const QByteArray probed = ReadBytes(file);
+        QVERIFY(probed.startsWith(content));
+
         x.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"), keys,
-                   QStringLiteral("ctrl+Home"), QStringLiteral("Z"), QStringLiteral("F5")});
-        const QByteArray expected = "Z" + content;
+                   QStringLiteral("ctrl+Home"), QStringLiteral("Y"), QStringLiteral("F5")});
+        const QByteArray expected = "Y" + probed;
         QByteArray onDisk;
         WaitFor([&] {
             onDisk = ReadBytes(file);
-            return onDisk.startsWith('Z') || !home.running();
+            return onDisk.startsWith('Y') || !home.running();
         });
         QCOMPARE(onDisk, expected);
         // The save rewrote the document's cached copy (RTF): the command did

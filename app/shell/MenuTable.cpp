@@ -159,7 +159,7 @@ const MenuRow kMenus[] = {
     {cmd::InsTextoAdicional(0),      "&&nbsp;",                               "",             cmd::InserirTextos,         "Shift+Ctrl+N", 0},
     {cmd::InsTextoAdicional(1),      "&&lt;",                                 "",             cmd::InserirTextos,         "Shift+Ctrl+<", 0},
     {cmd::InsTextoAdicional(2),      "&&gt;",                                 "",             cmd::InserirTextos,         "Shift+Ctrl+>", 0},
-    {cmd::InsTextoAdicional(3),      "&& vbCrLf",                             "",             cmd::InserirTextos,         "Shift+Ctrl+V", 0},
+    {cmd::InsTextoAdicional(3),      "&& vbCrLf",                             "",             cmd::InserirTextos,         "Shift+Ctrl+B", 0},
     {cmd::InsTextoAdicional(4),      "javascript:",                           "",             cmd::InserirTextos,         "Shift+Ctrl+J", 0},
     {cmd::InsTextoAdicional(5),      "<!-- -->",                              "",             cmd::InserirTextos,         "Shift+Ctrl+1", 0},
     {cmd::InserirInfo,               "I&nformações",                          "",             cmd::Inserir,               "", 0},

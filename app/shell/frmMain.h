@@ -94,7 +94,7 @@ public:
     void AddKeyFilter(std::function<bool(QKeyEvent *)> filter);
     // Toolbar button by its key ("Salvar", "Negrito"; "Aspas" finds the
     // quotes button whatever its style), or nullptr. The quotes button runs
-    // the command attached with SetHandler("CycleQuoteStyle", fn).
+    // the command attached with SetHandler(corvel::cmd::CycleQuoteStyle, fn).
     QAction *ToolButton(const QString &key) const;
     // Sets the quotes button's key, tooltip and picture: "Aspas Duplas",
     // "Aspas ASP", "Aspas Simples" or "Aspas PHP".

@@ -3,6 +3,7 @@
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
+#include "MenuTable.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "TagCommands.h"
@@ -163,7 +164,9 @@ void TestTagCommands::snippetKeys_data() {
     QTest::newRow("] us") << int(Qt::Key_BraceRight) << 35u << "1"
                           << "{\r\n\r\n}" << 3;
     QTest::newRow("/ abnt2") << int(Qt::Key_Question) << 97u << "1"
-                             << "<?" "?>" << 2;
+                             << "<?"
+                                "?>"
+                             << 2;
     QTest::newRow("B upper") << int(Qt::Key_B) << 56u << "1"
                              << "& vbCrLf" << 8;
     QTest::newRow("B lower") << int(Qt::Key_B) << 56u << "0"
@@ -310,7 +313,7 @@ void TestTagCommands::snippetItemsLabelTheirKeys() {
                                       [&](const KeyOf &x) { return x.label == label.back(); });
         QVERIFY2(k != std::end(keys), qPrintable(label));
         ed->setTexto("");
-        QVERIFY(m->Trigger(name));
+        QVERIFY(m->Trigger(corvel::CommandByName(name)));
         const QString byMenu = ed->Texto();
         ed->setTexto("");
         QKeyEvent e = Key(k->key, ShiftCtrl, k->code, 0);

@@ -7,6 +7,7 @@
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
+#include "MenuTable.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "frmMain.h"
@@ -138,7 +139,7 @@ void TestColouriser::hostileFaceNames() {
     const QString text = QString::fromUtf8("<p class=\"a\">texto {x}\\y; ç</p>\r\n<!-- c -->");
     ed->setTexto(text);
     ed->setGravado(true);
-    QVERIFY(m->Trigger(command));
+    QVERIFY(m->Trigger(corvel::CommandByName(command)));
     QCOMPARE(ed->Texto(), text);
     QVERIFY(ed->Gravado());
     QCOMPARE(FontsUsed(ed), QStringList(face + "/11"));

@@ -128,14 +128,16 @@ private slots:
         const QString question =
             WaitForWindow(display, QStringLiteral("Arquivo Grande"), kOpenBoundMs);
         QVERIFY2(!question.isEmpty(), "no large-file question");
-        XDoTool(display, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), question});
+        XDoTool(display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
+        QTest::qWait(300);
         XDoTool(display, {QStringLiteral("key"), QStringLiteral("alt+s")});
         QElapsedTimer step;
         step.start();
         const QString window =
             WaitForWindow(display, QStringLiteral("minificado.js"), kOpenBoundMs);
         QVERIFY2(!window.isEmpty(), "the document's window did not appear");
-        XDoTool(display, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+        XDoTool(display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        QTest::qWait(300);
         // Keys reach the window once it handles events again.
         XDoTool(display, {QStringLiteral("key"), QStringLiteral("ctrl+End")});
         XDoTool(display, {QStringLiteral("type"), QStringLiteral("Z")});
@@ -154,10 +156,14 @@ private slots:
                     QFileInfo::exists(home.docs() + e.copy))
                     copy = e.copy;
         }
+        QString seen;
+        for (const corvel::CacheEntry &e : corvel::ReadCacheIndex())
+            seen += QStringLiteral(" [%1 | %2 | %3]").arg(e.file, e.configuration, e.copy);
         QVERIFY2(p.state() == QProcess::Running, "Corvel ended");
         QVERIFY2(!copy.isEmpty(), qPrintable(QStringLiteral("no auto-save with the caret at the "
-                                                            "end within %1 ms")
-                                                 .arg(kEditBoundMs)));
+                                                            "end within %1 ms; cache index:%2")
+                                                 .arg(kEditBoundMs)
+                                                 .arg(seen)));
         ::kill(pid_t(p.processId()), SIGKILL);
         QVERIFY(p.waitForFinished(10000));
 

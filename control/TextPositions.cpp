@@ -13,9 +13,11 @@ namespace corvel::control {
 namespace {
 
 // Host offset of the start of block number n at document position pos: each
-// line break before it counts two characters, each display break none.
-int HostStart(const QTextDocument *doc, int pos, int n) {
-    return pos + n - 2 * DisplayBreaksUpTo(doc, n);
+// line break before it counts two characters, each display break (soft, the
+// sorted numbers of the blocks they start) none.
+int HostStart(const QVector<int> &soft, int pos, int n) {
+    const auto upTo = std::upper_bound(soft.begin(), soft.end(), n) - soft.begin();
+    return pos + n - 2 * int(upTo);
 }
 
 // The raw form (U+2029 between blocks) of a stretch that begins in block
@@ -50,7 +52,8 @@ int ToCrLfOffset(const QTextDocument *doc, int docPos) {
     if (docPos <= 0) return 0;
     QTextBlock b = doc->findBlock(docPos);
     if (!b.isValid()) b = doc->lastBlock();
-    return docPos - b.position() + HostStart(doc, b.position(), b.blockNumber());
+    return docPos - b.position() +
+           HostStart(DisplayBreakBlocks(doc), b.position(), b.blockNumber());
 }
 
 int FromCrLfOffset(const QTextDocument *doc, int offset) {
@@ -58,21 +61,22 @@ int FromCrLfOffset(const QTextDocument *doc, int offset) {
     // The block holding the offset is the last one whose start, counted as
     // the host counts, is not after it. Without display breaks a block's
     // host start is at least its position, which bounds the search.
+    const QVector<int> &soft = DisplayBreakBlocks(doc);
     int hi = doc->blockCount() - 1;
-    if (DisplayBreakBlocks(doc).isEmpty()) {
+    if (soft.isEmpty()) {
         const QTextBlock guess = doc->findBlock(offset);
         if (guess.isValid()) hi = guess.blockNumber();
     }
     int lo = 0;
     while (lo < hi) {
         const int mid = lo + (hi - lo + 1) / 2;
-        if (HostStart(doc, doc->findBlockByNumber(mid).position(), mid) <= offset)
+        if (HostStart(soft, doc->findBlockByNumber(mid).position(), mid) <= offset)
             lo = mid;
         else
             hi = mid - 1;
     }
     const QTextBlock b = doc->findBlockByNumber(lo);
-    const int inBlock = offset - HostStart(doc, b.position(), lo);
+    const int inBlock = offset - HostStart(soft, b.position(), lo);
     return b.position() + std::min(inBlock, b.length() - 1);
 }
 

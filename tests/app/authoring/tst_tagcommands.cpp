@@ -161,7 +161,7 @@ void TestTagCommands::snippetKeys_data() {
     QTest::newRow("] us") << int(Qt::Key_BraceRight) << 35u << "1"
                           << "{\r\n\r\n}" << 3;
     QTest::newRow("/ abnt2") << int(Qt::Key_Question) << 97u << "1"
-                             << "<??>" << 2;
+                             << "<?" "?>" << 2;
     QTest::newRow("B upper") << int(Qt::Key_B) << 56u << "1"
                              << "& vbCrLf" << 8;
     QTest::newRow("B lower") << int(Qt::Key_B) << 56u << "0"

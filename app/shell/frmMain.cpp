@@ -6,6 +6,7 @@
 #include "MenuTable.h"
 #include "Settings.h"
 #include "ToolbarTable.h"
+#include "WindowKeys.h"
 #include "frmMainPrivate.h"
 
 #include <QAction>
@@ -115,13 +116,26 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), d(new Private) {
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
 
-    // Key preview: every key press of this window passes the filters first.
-    qApp->installEventFilter(this);
+    // Key preview: every key press of this window passes the filters first,
+    // on its first delivery (to the focus widget, or to the window when
+    // nothing has the focus).
+    corvel::AttachWindowKeys(this, [this](QWidget *w, QKeyEvent *e) {
+        if (e->type() != QEvent::KeyPress) return false;
+        QWidget *focus = QApplication::focusWidget();
+        if (w != focus && !(focus == nullptr && w == this)) return false;
+        bool consumed = false;
+        RunKeyPreview(e, &consumed);
+        return consumed;
+    });
+    // Mouse and drops: the tab strip, the window and the status panels.
+    installEventFilter(this);
+    d->tabs->installEventFilter(this);
+    for (QLabel *panel : d->panels)
+        panel->installEventFilter(this);
     g_mainWindow = this;
 }
 
 frmMain::~frmMain() {
-    if (qApp) qApp->removeEventFilter(this);
     if (g_mainWindow == this) g_mainWindow = nullptr;
     delete d;
 }
@@ -332,18 +346,6 @@ QToolBar *frmMain::Ferramentas() const {
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        // The first delivery goes to the focus widget (or the window when
-        // nothing has the focus); parents that see it later are skipped.
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || w->window() != this) break;
-        QWidget *focus = QApplication::focusWidget();
-        if (w != focus && !(focus == nullptr && w == this)) break;
-        bool consumed = false;
-        RunKeyPreview(static_cast<QKeyEvent *>(event), &consumed);
-        if (consumed) return true;
-        break;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::DragEnter:
     case QEvent::DragMove:

@@ -16,7 +16,9 @@ QVariant Get(QObject *o, const char *name) {
 // Calls a method by name and returns its result.
 template <class T, class... Args> T Call(QObject *o, const char *name, Args... args) {
     T r{};
-    if (!QMetaObject::invokeMethod(o, name, Qt::DirectConnection, Q_RETURN_ARG(T, r), args...))
+    if (!QMetaObject::invokeMethod(o, name, Qt::DirectConnection,
+                                   QReturnArgument<T>(QMetaType::fromType<T>().name(), r),
+                                   args...))
         qWarning("call failed: %s", name);
     return r;
 }

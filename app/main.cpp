@@ -16,5 +16,10 @@ int main(int argc, char *argv[]) {
     if (qtTexts.load(QStringLiteral("qtbase_pt_BR"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
-    return corvel::RunCorvel(app, RegisterSubsystems);
+    // The arguments as bytes: QApplication has taken its own options out of
+    // argv, and a file name that is not valid text survives only this way.
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    return corvel::RunCorvel(app, arguments, RegisterSubsystems);
 }

@@ -102,32 +102,37 @@ void DocumentCache::AutoSaveTick(frmMain &m) {
 
 // ---- exit ----------------------------------------------------------------------
 
+bool DocumentCache::AskToSaveAtExit(frmMain &m) {
+    const QList<ICorvelEdit *> docs = m.Documents();
+    for (ICorvelEdit *ed : docs) {
+        const QString file = ed->Arquivo();
+        if (file.isEmpty() || ed->Gravado()) continue;
+        const MsgAnswer a = Message(
+            &m,
+            QStringLiteral("O arquivo ") + file +
+                QStringLiteral(" não foi gravado no local final em disco. Deseja "
+                               "gravá-lo agora?") +
+                kCrLf + kCrLf +
+                QStringLiteral("Nota: caso você escolha Não, uma cópia das últimas "
+                               "alterações não gravadas no documento será mantida e "
+                               "você poderá salvá-la no arquivo final posteriormente."),
+            QStringLiteral("Gravar Alterações?"), MsgIcon::Question, MsgButtons::YesNoCancel,
+            MsgAnswer::Yes);
+        // Cancel, or a box that went away unanswered, keeps the program
+        // running with every document as it is.
+        if (a != MsgAnswer::Yes && a != MsgAnswer::No) return false;
+        if (a == MsgAnswer::Yes) SaveDocumentFile(ed, file, /*backup=*/false);
+    }
+    return true;
+}
+
 void DocumentCache::SaveAtExit(frmMain &m) {
     bool written = false;
     const QList<ICorvelEdit *> docs = m.Documents();
     for (ICorvelEdit *ed : docs) {
         try {
             const QString file = ed->Arquivo();
-            if (!file.isEmpty()) {
-                if (!ed->Gravado()) {
-                    const MsgAnswer a = Message(
-                        &m,
-                        QStringLiteral("O arquivo ") + file +
-                            QStringLiteral(" não foi gravado no local final em disco. Deseja "
-                                           "gravá-lo agora?") +
-                            kCrLf + kCrLf +
-                            QStringLiteral("Nota: caso você escolha Não, uma cópia das últimas "
-                                           "alterações não gravadas no documento será mantida e "
-                                           "você poderá salvá-la no arquivo final posteriormente."),
-                        QStringLiteral("Gravar Alterações?"), MsgIcon::Question, MsgButtons::YesNo,
-                        MsgAnswer::Yes);
-                    if (a == MsgAnswer::Yes) SaveDocumentFile(ed, file, /*backup=*/false);
-                }
-                if (WriteTemporaryCopy(ed)) {
-                    WriteEditorCacheEntry(m, ed);
-                    written = true;
-                }
-            } else if (!ed->Texto().isEmpty()) {
+            if (!file.isEmpty() || !ed->Texto().isEmpty()) {
                 if (WriteTemporaryCopy(ed)) {
                     WriteEditorCacheEntry(m, ed);
                     written = true;

@@ -34,7 +34,12 @@ public:
     void AutoSaveTick(frmMain &m);
     int counter() const { return m_counter; }
 
-    // Exit: every document's copy and entry (asking to save files first).
+    // The exit's questions: each document whose file holds older text is
+    // offered for saving ("Gravar Alterações?"). False when the user chose
+    // Cancel (or the question went unanswered): the program keeps running.
+    bool AskToSaveAtExit(frmMain &m);
+    // Exit, and the end of the session or a terminate signal: every
+    // document's copy and entry, asking nothing.
     void SaveAtExit(frmMain &m);
 
     // Start: the documents of the last run come back from their copies.

@@ -281,7 +281,8 @@ bool CloseCommand(frmMain &m) {
                                "fechá-lo?"),
                 QStringLiteral("Abandonar Documento?"), MsgIcon::Question, MsgButtons::YesNoCancel,
                 MsgAnswer::Yes);
-            if (a == MsgAnswer::Cancel) return false;
+            // Cancel, or a box closed without an answer, keeps the document.
+            if (a != MsgAnswer::Yes && a != MsgAnswer::No) return false;
             // A save that was cancelled or failed keeps the document open.
             if (a == MsgAnswer::Yes && !SaveCommand(m)) return false;
         }

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "CommandLine.h"
 #include "Dialogs.h"
 #include "Folders.h"
 #include "MenuTable.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -441,14 +443,31 @@ void frmMain::changeEvent(QEvent *event) {
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {
-    Form_Unload();
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    emit unloadFinished();
 }
 
-void frmMain::Form_Unload() {
-    if (d->unloaded) return;
-    d->unloaded = true;
+bool frmMain::Form_Unload() {
+    if (d->unloaded) return true;
+    if (d->unloading) return false;
     d->autoSave->stop();
+    if (d->hooks.confirmUnload) {
+        d->unloading = true;
+        const bool go = d->hooks.confirmUnload();
+        d->unloading = false;
+        if (!go) {
+            if (d->loaded) d->autoSave->start();
+            return false;
+        }
+    }
+    // A terminate signal may have settled everything while a question was
+    // open.
+    if (d->unloaded) return true;
+    d->unloaded = true;
     auto guarded = [](const std::function<void()> &fn) {
         if (!fn) return;
         try {
@@ -462,6 +481,24 @@ void frmMain::Form_Unload() {
     const QString preview = corvel::CacheFolder() + QStringLiteral("CorvelPreview.html");
     if (QFileInfo::exists(preview)) QFile::remove(preview);
     guarded(d->hooks.unloadTray);
+    return true;
+}
+
+void frmMain::UnloadWithoutAsking() {
+    if (d->unloaded) return;
+    d->unloaded = true;
+    d->autoSave->stop();
+    if (d->hooks.unloadDocuments) d->hooks.unloadDocuments();
+    const QString preview = corvel::CacheFolder() + QStringLiteral("CorvelPreview.html");
+    if (QFileInfo::exists(preview)) QFile::remove(preview);
+}
+
+bool frmMain::Unloaded() const {
+    return d->unloaded;
+}
+
+bool frmMain::Loaded() const {
+    return d->loaded;
 }
 
 // ---- load and hand-over -----------------------------------------------------
@@ -476,9 +513,10 @@ void frmMain::Form_Load(const QString &commandLine) {
         // 4: the documents of the last run.
         if (d->hooks.restoreDocuments) d->hooks.restoreDocuments();
         // 5: the file named on the command line.
-        QString file = commandLine;
-        file.remove(QLatin1Char('"'));
-        file = file.trimmed();
+        // A name relative to this process's own folder is made absolute
+        // here, so the index and the history never hold a relative one.
+        const QString file =
+            corvel::AbsoluteFilePath(corvel::CommandLineFile(commandLine), QDir::currentPath());
         if (!file.isEmpty() && QFileInfo(file).isFile()) {
             OpenSource = -1;
             PendingPath = file;
@@ -501,6 +539,7 @@ void frmMain::Form_Load(const QString &commandLine) {
         if (d->hooks.orphanCopies) d->hooks.orphanCopies();
         // 9
         d->autoSave->start();
+        d->loaded = true;
     } catch (const std::exception &e) {
         d->loadFailed = true;
         corvel::Message(
@@ -524,7 +563,9 @@ void frmMain::Form_LinkExecute(const QString &text) {
     activateWindow();
     QCoreApplication::processEvents();
     if (ICorvelEdit *ed = CurrentEditor()) ed->Foco();
-    if (!text.isEmpty() && QFileInfo(text).isFile()) {
+    // The sender made its name absolute; a relative one would be read
+    // against this process's folder, which is not the sender's.
+    if (!text.isEmpty() && QDir::isAbsolutePath(text) && QFileInfo(text).isFile()) {
         OpenSource = -1;
         PendingPath = text;
         Trigger(QStringLiteral("mnuArquivoAbrir"));

@@ -50,6 +50,8 @@ struct frmMain::Private {
     Hooks hooks;
     bool busy = false;
     bool loadFailed = false;
+    bool loaded = false;
+    bool unloading = false; // the exit's questions are open
     bool unloaded = false;
     QString commandLine;
 };

@@ -107,17 +107,17 @@ bool DocumentCache::AskToSaveAtExit(frmMain &m) {
     for (ICorvelEdit *ed : docs) {
         const QString file = ed->Arquivo();
         if (file.isEmpty() || ed->Gravado()) continue;
-        const MsgAnswer a = Message(
-            &m,
-            QStringLiteral("O arquivo ") + file +
-                QStringLiteral(" não foi gravado no local final em disco. Deseja "
-                               "gravá-lo agora?") +
-                kCrLf + kCrLf +
-                QStringLiteral("Nota: caso você escolha Não, uma cópia das últimas "
-                               "alterações não gravadas no documento será mantida e "
-                               "você poderá salvá-la no arquivo final posteriormente."),
-            QStringLiteral("Gravar Alterações?"), MsgIcon::Question, MsgButtons::YesNoCancel,
-            MsgAnswer::Yes);
+        const MsgAnswer a =
+            Message(&m,
+                    QStringLiteral("O arquivo ") + file +
+                        QStringLiteral(" não foi gravado no local final em disco. Deseja "
+                                       "gravá-lo agora?") +
+                        kCrLf + kCrLf +
+                        QStringLiteral("Nota: caso você escolha Não, uma cópia das últimas "
+                                       "alterações não gravadas no documento será mantida e "
+                                       "você poderá salvá-la no arquivo final posteriormente."),
+                    QStringLiteral("Gravar Alterações?"), MsgIcon::Question,
+                    MsgButtons::YesNoCancel, MsgAnswer::Yes);
         // Cancel, or a box that went away unanswered, keeps the program
         // running with every document as it is.
         if (a != MsgAnswer::Yes && a != MsgAnswer::No) return false;

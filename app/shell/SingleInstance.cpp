@@ -57,8 +57,7 @@ bool MakePrivateFolder(const QString &path) {
     if (::mkdir(p.constData(), 0700) == 0) {
         // A umask may have taken owner bits away; the folder is ours.
         struct stat st {};
-        if (::lstat(p.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-            (st.st_mode & 0777) != 0700)
+        if (::lstat(p.constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 0777) != 0700)
             ::chmod(p.constData(), 0700);
         return IsPrivateFolder(path);
     }
@@ -105,8 +104,8 @@ QString SocketBaseName() {
 // A socket of this user at path (not a link, not a plain file).
 bool IsOwnSocket(const QString &path) {
     struct stat st {};
-    return !path.isEmpty() && ::lstat(Bytes(path).constData(), &st) == 0 &&
-           S_ISSOCK(st.st_mode) && st.st_uid == ::getuid();
+    return !path.isEmpty() && ::lstat(Bytes(path).constData(), &st) == 0 && S_ISSOCK(st.st_mode) &&
+           st.st_uid == ::getuid();
 }
 
 // The socket name the running instance recorded, when the record is a

@@ -7,8 +7,8 @@
 #include "Folders.h"
 #include "Settings.h"
 #include "SingleInstance.h"
-#include "TerminationSignals.h"
 #include "StatusTexts.h"
+#include "TerminationSignals.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -356,8 +356,7 @@ int RunCorvel(QApplication &app, const QList<QByteArray> &arguments,
     };
     if (TerminationSignals *watch = TerminationSignals::Install())
         QObject::connect(watch, &TerminationSignals::received, &app, endNow);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, endNow,
-                     Qt::DirectConnection);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, endNow, Qt::DirectConnection);
 
     // Texts arriving before the main window exists wait for it.
     QStringList early;

@@ -136,7 +136,6 @@ signals:
     void unloadFinished();
 
 public:
-
     QTimer *tmrAnima() const;
     QTimer *tmrUpdatePos() const;
     QTimer *tmrAutoSave() const;

@@ -53,9 +53,8 @@ QString JoinRawArguments(const QList<QByteArray> &args, bool *unreadable) {
 
 QString AbsoluteFilePath(const QString &file, const QString &workingFolder) {
     if (file.isEmpty()) return QString();
-    const QString joined = QDir::isAbsolutePath(file)
-                               ? file
-                               : workingFolder + QLatin1Char('/') + file;
+    const QString joined =
+        QDir::isAbsolutePath(file) ? file : workingFolder + QLatin1Char('/') + file;
     const QStringList parts = joined.split(QLatin1Char('/'));
     if (!parts.contains(QStringLiteral(".."))) return QDir::cleanPath(joined);
     // "a/../b" is where the system's own walk through a leads: when a is a

@@ -163,10 +163,40 @@ public:
             return !window.isEmpty();
         });
         if (!shown || window.isEmpty()) return false;
+        m_window = window;
         x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
         QTest::qWait(300);
         return m_process.state() == QProcess::Running;
     }
+    // Saves (F5) until the file on disk satisfies done: the save command is
+    // enabled by the main window's position timer once the typing marked the
+    // document changed, so an F5 right after a key may find it disabled.
+    bool saveUntil(const XServer &x, const QString &file,
+                   const std::function<bool(const QByteArray &)> &done) {
+        for (int attempt = 0; attempt < 20 && running(); ++attempt) {
+            QTest::qWait(300);
+            x.xdotool({QStringLiteral("key"), QStringLiteral("F5")});
+            if (WaitFor([&] { return done(ReadBytes(file)); }, 2000)) return true;
+        }
+        return done(ReadBytes(file));
+    }
+
+    // Proves that typed keys reach the document before a test relies on
+    // them: a "Z" typed at the end of the document and saved, again until
+    // the file ends with it. A busy machine may take its time to hand the
+    // keyboard focus over; a late key may leave a "Z" more.
+    bool probeInput(const XServer &x, const QString &file) {
+        for (int attempt = 0; attempt < 4 && running(); ++attempt) {
+            if (attempt > 0)
+                x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_window});
+            x.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+                       QStringLiteral("ctrl+End"), QStringLiteral("Z")});
+            if (saveUntil(x, file, [](const QByteArray &b) { return b.endsWith('Z'); }))
+                return true;
+        }
+        return false;
+    }
+
     bool running() const { return m_process.state() == QProcess::Running; }
     QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
     void stop() {
@@ -178,6 +208,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QProcess m_process;
+    QString m_window;
 };
 
 } // namespace real_corvel

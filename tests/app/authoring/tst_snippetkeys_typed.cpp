@@ -72,22 +72,21 @@ private slots:
         QVERIFY(WriteBytes(file, QByteArray()));
         QVERIFY2(home.start(x, {file}, QStringLiteral("trechos.txt")), qPrintable(home.errors()));
 
-        QStringList keys{QStringLiteral("--delay"), QStringLiteral("60")};
+        QVERIFY2(home.probeInput(x, file), "typed keys never reached the document");
+        // The probe's text goes before the snippets are typed.
+        QStringList keys{QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("ctrl+a"),
+                         QStringLiteral("Delete")};
         QStringList lines;
         for (const Snippet &s : kSnippets) {
             if (!lines.isEmpty()) keys << QStringLiteral("ctrl+End") << QStringLiteral("Return");
             keys << QStringLiteral("ctrl+shift+") + QLatin1String(s.key) << QStringLiteral("bar");
             lines << QString::fromUtf8(s.written).replace(QLatin1Char('"'), quote);
         }
-        keys << QStringLiteral("F5");
         x.xdotool(QStringList{QStringLiteral("key")} + keys);
 
         const QByteArray expected = lines.join(QStringLiteral("\r\n")).toUtf8();
-        QByteArray onDisk;
-        WaitFor([&] {
-            onDisk = ReadBytes(file);
-            return onDisk.endsWith("&nbsp;|") || !home.running();
-        });
+        home.saveUntil(x, file, [](const QByteArray &b) { return b.endsWith("&nbsp;|"); });
+        const QByteArray onDisk = ReadBytes(file);
         // Line by line, so a failure names the snippet.
         const QList<QByteArray> got = onDisk.split('\n'), want = expected.split('\n');
         for (int i = 0; i < want.size(); ++i)

@@ -10,6 +10,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 #include <QSaveFile>
 #include <QThread>
 #include <cerrno>
@@ -217,8 +218,12 @@ bool SingleInstance::Listen() {
                 const QString text =
                     QString::fromUtf8(buffer->left(end < 0 ? buffer->size() : end));
                 buffer->clear();
-                s->disconnectFromServer();
+                // The sender waits for the end of the connection: it comes
+                // once the text was taken (the file opened), so a start
+                // that ended has really handed its file over.
+                const QPointer<QLocalSocket> guard(s);
                 emit received(text);
+                if (guard) guard->disconnectFromServer();
             });
         }
     });

@@ -346,9 +346,9 @@ int RunCorvel(QApplication &app, const QList<QByteArray> &arguments,
     // and index entry, without a question, then the end. Before the main
     // window finished loading nothing was typed yet and the cache is left
     // as it is.
-    const auto endNow = [instance, &lock] {
-        frmMain *m = MainWindow();
-        if (m && m->Loaded()) m->UnloadWithoutAsking();
+    QPointer<frmMain> window;
+    const auto endNow = [instance, &lock, &window] {
+        if (window && window->Loaded()) window->UnloadWithoutAsking();
         instance->Close();
         lock.unlock();
         // Nothing else may run: a question open in a nested loop would
@@ -361,7 +361,6 @@ int RunCorvel(QApplication &app, const QList<QByteArray> &arguments,
 
     // Texts arriving before the main window exists wait for it.
     QStringList early;
-    QPointer<frmMain> window;
     QObject::connect(instance, &SingleInstance::received, &app,
                      [&early, &window](const QString &text) {
                          if (window)

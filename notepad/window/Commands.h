@@ -45,7 +45,7 @@ void GoToLineCommand(frmTessim &w, CommandId);
 // each part on its own line at the caret's column.
 void InsertTag(frmTessim &w, const QString &open, const QString &close, int caretBack,
                bool separateLines, bool innerLine);
-void HtmlCommand(frmTessim &w, CommandId id);
+void HtmlTagCommand(frmTessim &w, CommandId id);
 void WriteColourCommand(frmTessim &w, CommandId);
 // The snippet of a Shift+Ctrl key (key as SnippetKeyChar gives it); false
 // when the key has none.

@@ -42,8 +42,8 @@ void InsertTag(frmTessim &w, const QString &open, const QString &close, int care
     ed->Foco();
 }
 
-void HtmlCommand(frmTessim &w, CommandId id) {
-    if (const tessim::HtmlCommand *c = FindHtmlCommand(id)) InsertSnippet(w, c->snippet);
+void HtmlTagCommand(frmTessim &w, CommandId id) {
+    if (const HtmlCommand *c = FindHtmlCommand(id)) InsertSnippet(w, c->snippet);
 }
 
 bool InsertSnippetForKey(frmTessim &w, QChar key) {

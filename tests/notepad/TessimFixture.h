@@ -2,6 +2,7 @@
 // A notepad window with scripted dialogs and recorded services, on a
 // scratch folder.
 #include "ControlHost.h"
+#include "Commands.h"
 #include "ScriptedDialogs.h"
 #include "TessimServices.h"
 #include "frmTessim.h"

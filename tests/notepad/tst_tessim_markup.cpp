@@ -99,8 +99,8 @@ private slots:
             << "mnuComandoLink" << "a" << 1 << 0 << "a<A HREF=\"\"></A>" << 10;
         QTest::newRow("image into its quotes")
             << "mnuComandoImagem" << "" << 0 << 0 << "<IMG SRC=\"\">" << 10;
-        QTest::newRow("paragraph replaces the selection")
-            << "mnuComandoParagrafo" << "xyz" << 1 << 1 << "x<P>yz" << 4;
+        QTest::newRow("paragraph before the selection, caret after it")
+            << "mnuComandoParagrafo" << "xyz" << 1 << 1 << "x<P>yz" << 5;
         QTest::newRow("table at column 5")
             << "mnuComandoTabela" << "    " << 4 << 0
             << "    <TABLE>\r\n    \r\n    </TABLE>" << 17;
@@ -110,7 +110,7 @@ private slots:
             << "mnuComandoListaNumerada" << "" << 0 << 0 << "<OL>\r\n\r\n</OL>" << 6;
         QTest::newRow("body around a selection at column 3")
             << "mnuComandoCorpo" << "  texto" << 2 << 5
-            << "  <BODY>\r\n  texto\r\n  </BODY>" << 27;
+            << "  <BODY>\r\n  texto\r\n  </BODY>" << 28;
         QTest::newRow("table row stays on its line")
             << "mnuComandoTabelaLinha" << "" << 0 << 0 << "<TR></TR>" << 4;
     }
@@ -141,7 +141,7 @@ private slots:
         QTest::newRow(",") << int(Qt::Key_Less) << "&lt;" << 4;
         QTest::newRow("]") << int(Qt::Key_BraceRight) << "{\r\n\r\n}" << 3;
         QTest::newRow("5") << int(Qt::Key_Percent) << "<%  %>" << 3;
-        QTest::newRow("/") << int(Qt::Key_Question) << "<??>" << 2;
+        QTest::newRow("/") << int(Qt::Key_Question) << "<?" "?>" << 2;
         QTest::newRow("N") << int(Qt::Key_N) << "&nbsp;" << 6;
         QTest::newRow("B") << int(Qt::Key_B) << "& vbCrLf" << 8;
         QTest::newRow("Q is swallowed") << int(Qt::Key_Q) << "" << 0;
@@ -193,12 +193,16 @@ private slots:
         QCOMPARE(n.ed()->SelInicio(), int(after.size()));
     }
 
-    void writeColourReplacesTheSelection() {
+    // Like every insertion, the colour goes before a selection, which
+    // stays; the dialog opens on the colour last written.
+    void writeColourWrapsTheSelection() {
         Notepad n;
-        n.type(QStringLiteral("color=\"#000000\""), 7, 7);
-        n.dialogs.colours.enqueue(0x0000FF);
+        n.type(QStringLiteral("cor"), 0, 3);
+        n.dialogs.colours.enqueue(0x00FF00);
         QVERIFY(n.w().Trigger(cmd::FerramentaEscCor));
-        QCOMPARE(n.ed()->Texto(), QStringLiteral("color=\"#FF0000\""));
+        QCOMPARE(n.ed()->Texto(), QStringLiteral("#00FF00cor"));
+        QCOMPARE(n.ed()->SelInicio(), 10);
+        QCOMPARE(n.w().lastColour, 0x00FF00);
     }
 };
 

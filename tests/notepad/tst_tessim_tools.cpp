@@ -103,8 +103,9 @@ private slots:
     void goToLine_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("caret");
-        QTest::newRow("line 3") << "3" << 6;
-        QTest::newRow("past the end: last line") << "9" << 9;
+        QTest::newRow("line 3") << "3" << 8;
+        QTest::newRow("past the end: last line") << "9" << 12;
+        QTest::newRow("a negative number moves nothing") << "-2" << 1;
         QTest::newRow("not a number") << "abc" << 1;
         QTest::newRow("too large") << "65001" << 1;
         QTest::newRow("zero") << "0" << 1;

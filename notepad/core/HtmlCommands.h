@@ -1,7 +1,7 @@
 #pragma once
 // The notepad's HTML commands as data: what each writes around the
 // selection, and where the caret goes.
-#include "CommandIds.h"
+#include "NotepadCommands.h"
 #include "TagTables.h"
 
 #include <QVector>

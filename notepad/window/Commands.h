@@ -1,7 +1,7 @@
 #pragma once
 // The notepad's command handlers (thin: each calls the routines below) and
 // the routines they share.
-#include "CommandIds.h"
+#include "NotepadCommands.h"
 
 #include <QString>
 

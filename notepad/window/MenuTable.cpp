@@ -6,7 +6,8 @@ namespace tessim {
 
 namespace {
 
-constexpr CommandId Top{""};
+// The menus of the menu bar have no parent.
+constexpr CommandId Top;
 
 // clang-format off
 const MenuRow kMenus[] = {

@@ -33,9 +33,13 @@ QString CommandLineFile(const QStringList &arguments) {
 int RunTessim(QApplication &app) {
     QElapsedTimer started;
     started.start();
+    const bool phases = qEnvironmentVariableIsSet("TESSIM_PHASES");
     frmTessim w;
+    if (phases) std::fprintf(stderr, "window %.1f ms\n", started.nsecsElapsed() / 1e6);
     QString error;
-    if (!w.Init(&error)) {
+    const bool ready = w.Init(&error);
+    if (phases) std::fprintf(stderr, "editor and menus %.1f ms\n", started.nsecsElapsed() / 1e6);
+    if (!ready) {
         corvel::Message(
             nullptr,
             QStringLiteral("O arquivo %1, essencial para a execução do aplicativo, não foi "
@@ -47,6 +51,7 @@ int RunTessim(QApplication &app) {
     }
     w.show();
     w.Editor()->Foco();
+    if (phases) std::fprintf(stderr, "shown %.1f ms\n", started.nsecsElapsed() / 1e6);
     const QString file = CommandLineFile(app.arguments());
     if (!file.isEmpty()) OpenPath(w, file);
     // The start-up benchmark: the time until the window is shown and its

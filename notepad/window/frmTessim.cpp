@@ -22,7 +22,7 @@ namespace tessim {
 namespace {
 
 QString Name(CommandId id) {
-    return QString::fromLatin1(id.name);
+    return id.Name();
 }
 
 bool IsModifierKey(int key) {

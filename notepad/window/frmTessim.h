@@ -2,7 +2,7 @@
 // The notepad's window: one document in one editor component named
 // "Tessim", the menus of the menu table, the caption rule, the save question
 // on closing and the Shift+Ctrl snippet keys.
-#include "CommandIds.h"
+#include "NotepadCommands.h"
 #include "DocumentFile.h"
 #include "corvel/ICorvelEdit.h"
 

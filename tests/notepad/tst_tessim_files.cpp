@@ -65,7 +65,7 @@ private slots:
         n.type(QStringLiteral("x"));
         n.ed()->setGravado(true);
         const QByteArray id = command.toLatin1();
-        QVERIFY(n.w().Trigger(CommandId{id.constData()}));
+        QVERIFY(n.w().Trigger(CommandId(id.constData())));
         QVERIFY(n.dialogs.messages.isEmpty());
     }
 

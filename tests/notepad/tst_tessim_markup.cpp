@@ -124,7 +124,7 @@ private slots:
         Notepad n;
         n.type(before, selStart, selLength);
         const QByteArray id = command.toLatin1();
-        QVERIFY(n.w().Trigger(CommandId{id.constData()}));
+        QVERIFY(n.w().Trigger(CommandId(id.constData())));
         QCOMPARE(n.ed()->Texto(), after);
         QCOMPARE(n.ed()->SelInicio(), caret);
         QCOMPARE(n.ed()->SelTamanho(), 0);

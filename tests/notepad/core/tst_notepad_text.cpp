@@ -156,12 +156,12 @@ private slots:
         QCOMPARE(all.size(), 18);
         QSet<QString> ids;
         for (const HtmlCommand &c : all) {
-            ids.insert(QString::fromLatin1(c.id.name));
+            ids.insert(QString::fromLatin1(c.id.Base()));
             const QString open = QString::fromUtf8(c.snippet.openText);
             const QString close = QString::fromUtf8(c.snippet.closeText);
             QVERIFY(open.startsWith(QLatin1Char('<')));
             // The caret distance never leaves the construct.
-            QVERIFY2(c.snippet.caretBack <= open.size() + close.size(), c.id.name);
+            QVERIFY2(c.snippet.caretBack <= open.size() + close.size(), c.id.Base());
             QCOMPARE(FindHtmlCommand(c.id), &c);
         }
         QCOMPARE(ids.size(), 18);

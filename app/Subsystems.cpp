@@ -7,6 +7,7 @@
 #include "InsertTag.h"
 #include "TagCommands.h"
 #include "TextTools.h"
+#include "WizardCommands.h"
 #include "frmMain.h"
 
 // Each subsystem attaches its own menu commands, keys and load steps.
@@ -22,4 +23,5 @@ void RegisterSubsystems(frmMain &m) {
     RegisterColouriser(m);
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);
+    RegisterWizardCommands(m);
 }

@@ -151,7 +151,7 @@ const MenuRow kMenus[] = {
     {"mnuInsTextoAdicional(0)",     "&&nbsp;",                               "",             "mnuInserirTextos",         "Shift+Ctrl+N", 0},
     {"mnuInsTextoAdicional(1)",     "&&lt;",                                 "",             "mnuInserirTextos",         "Shift+Ctrl+<", 0},
     {"mnuInsTextoAdicional(2)",     "&&gt;",                                 "",             "mnuInserirTextos",         "Shift+Ctrl+>", 0},
-    {"mnuInsTextoAdicional(3)",     "&& vbCrLf",                             "",             "mnuInserirTextos",         "Shift+Ctrl+V", 0},
+    {"mnuInsTextoAdicional(3)",     "&& vbCrLf",                             "",             "mnuInserirTextos",         "Shift+Ctrl+B", 0},
     {"mnuInsTextoAdicional(4)",     "javascript:",                           "",             "mnuInserirTextos",         "Shift+Ctrl+J", 0},
     {"mnuInsTextoAdicional(5)",     "<!-- -->",                              "",             "mnuInserirTextos",         "Shift+Ctrl+1", 0},
     {"mnuInserirInfo",              "I&nformações",                          "",             "mnuInserir",               "", 0},

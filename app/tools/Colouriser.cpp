@@ -151,6 +151,9 @@ bool ColorizeCurrentDocument(frmMain &m) {
               passes.escape, passes.lines, passes.tags, passes.attributes, passes.unicode);
     work.get()->setTextoRTF(rtf);
     g_timings.rtfLoad = Lap(clock);
+    // Only formatting may change: rich text that reads back as other
+    // characters never reaches the document.
+    if (work.get()->Texto() != body) return false;
 
     // The work editor holds the body's characters unchanged, at the same
     // positions.
@@ -213,11 +216,14 @@ void StandardizeFont(ICorvelEdit *ed) {
     const RtfTemplate t = BuildRtfTemplate(s.face, s.halfPoints, {RtfColorEntry(s.text)});
     QElapsedTimer phase;
     phase.start();
-    const QString rtf =
-        t.head + ColorizeBody(doc.get()->Texto(), s.halfPoints) + t.closing + t.tail;
+    const QString before = doc.get()->Texto();
+    const QString rtf = t.head + ColorizeBody(before, s.halfPoints) + t.closing + t.tail;
     g_timings.passes = Lap(phase);
     doc.get()->setTextoRTF(QString());
     doc.get()->setTextoRTF(rtf);
+    // Only formatting may change: should the rich text read back as other
+    // characters, the document gets its own text back.
+    if (doc.get() && doc.get()->Texto() != before) doc.get()->setTexto(before);
     g_timings.copyBack = Lap(phase);
 }
 

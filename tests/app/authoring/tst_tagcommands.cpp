@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 class TestTagCommands : public QObject {
     Q_OBJECT
@@ -28,6 +29,7 @@ private slots:
     void throughTheKeyPreview();
     void ctrlKeysAndF9();
     void quoteButtonCycles();
+    void snippetItemsLabelTheirKeys();
 
 private:
     QKeyEvent Key(int key, Qt::KeyboardModifiers mods, quint32 code, quint32 keysym,
@@ -161,7 +163,7 @@ void TestTagCommands::snippetKeys_data() {
     QTest::newRow("] us") << int(Qt::Key_BraceRight) << 35u << "1"
                           << "{\r\n\r\n}" << 3;
     QTest::newRow("/ abnt2") << int(Qt::Key_Question) << 97u << "1"
-                             << "<??>" << 2;
+                             << "<?" "?>" << 2;
     QTest::newRow("B upper") << int(Qt::Key_B) << 56u << "1"
                              << "& vbCrLf" << 8;
     QTest::newRow("B lower") << int(Qt::Key_B) << 56u << "0"
@@ -276,6 +278,47 @@ void TestTagCommands::quoteButtonCycles() {
         QVERIFY(m->Trigger("CycleQuoteStyle"));
     QCOMPARE(button->data().toString(), QString("Aspas Duplas"));
     QCOMPARE(ReadSetting("Configuracao", "Aspas"), QString("0"));
+}
+
+// Each snippet menu item names, after the tab of its caption, the Shift+Ctrl
+// key that writes the same text.
+void TestTagCommands::snippetItemsLabelTheirKeys() {
+    struct KeyOf {
+        QChar label;
+        int key;
+        quint32 code;
+    };
+    // US keyboard: the label shows the shifted symbol where there is one.
+    const KeyOf keys[] = {
+        {u'1', Qt::Key_Exclam, 10},     {u'4', Qt::Key_Dollar, 13},
+        {u'5', Qt::Key_Percent, 14},    {u'6', Qt::Key_AsciiCircum, 15},
+        {u'7', Qt::Key_Ampersand, 16},  {u'8', Qt::Key_Asterisk, 17},
+        {u'9', Qt::Key_ParenLeft, 18},  {u'{', Qt::Key_BraceLeft, 34},
+        {u'}', Qt::Key_BraceRight, 35}, {u'<', Qt::Key_Less, 59},
+        {u'>', Qt::Key_Greater, 60},    {u'B', Qt::Key_B, 56},
+        {u'J', Qt::Key_J, 44},          {u'N', Qt::Key_N, 57},
+    };
+    int checked = 0;
+    for (QAction *a : m->findChildren<QAction *>()) {
+        const QString name = a->objectName();
+        if (!name.contains('(') ||
+            (!name.startsWith("mnuInsTAdd") && !name.startsWith("mnuInsTextoAdicional")))
+            continue;
+        const QString label = a->text().section('\t', 1);
+        QVERIFY2(label.startsWith("Shift+Ctrl+") && label.size() == 12, qPrintable(name));
+        const KeyOf *k = std::find_if(std::begin(keys), std::end(keys),
+                                      [&](const KeyOf &x) { return x.label == label.back(); });
+        QVERIFY2(k != std::end(keys), qPrintable(label));
+        ed->setTexto("");
+        QVERIFY(m->Trigger(name));
+        const QString byMenu = ed->Texto();
+        ed->setTexto("");
+        QKeyEvent e = Key(k->key, ShiftCtrl, k->code, 0);
+        QVERIFY(HandleTagKey(*m, &e));
+        QVERIFY2(ed->Texto() == byMenu, qPrintable(name + " " + label + ": " + ed->Texto()));
+        ++checked;
+    }
+    QCOMPARE(checked, 14);
 }
 
 QTEST_MAIN(TestTagCommands)

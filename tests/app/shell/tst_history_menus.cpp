@@ -67,6 +67,30 @@ private slots:
         QCOMPARE(History(15), files[1]);
     }
 
+    // Two files whose names differ only in letter case are both opened and
+    // both kept in the history, each opening the file it names.
+    void namesDifferingInCaseAreTwoFiles() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        const QString lower = home.work(QStringLiteral("f03.html"));
+        const QString upper = home.work(QStringLiteral("F03.HTML"));
+        WriteBytes(lower, "minusculo");
+        WriteBytes(upper, "MAIUSCULO");
+        QVERIFY(OpenPath(*m, lower));
+        QVERIFY(OpenPath(*m, upper));
+        QCOMPARE(m->Documents().size(), 2);
+        QCOMPARE(History(1), upper);
+        QCOMPARE(History(2), lower);
+        QVERIFY(History(3).isEmpty());
+        m->SelectDocument(corvel::DocumentWithFile(*m, lower));
+        QVERIFY(corvel::CloseCommand(*m));
+        QVERIFY(m->Trigger(QStringLiteral("mnuHistorico(2)")));
+        QCOMPARE(m->CurrentEditor()->Texto(), QStringLiteral("minusculo"));
+        QCOMPARE(History(1), lower);
+        QCOMPARE(History(2), upper);
+    }
+
     void missingHistoryFileOffersTheCleaning() {
         Home home;
         const QString kept = home.work(QStringLiteral("fica.html"));

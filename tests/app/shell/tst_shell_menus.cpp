@@ -280,7 +280,7 @@ mnuInsTAddJSItem(1)|Shift+Ctrl+}
 mnuInsTextoAdicional(0)|Shift+Ctrl+N
 mnuInsTextoAdicional(1)|Shift+Ctrl+<
 mnuInsTextoAdicional(2)|Shift+Ctrl+>
-mnuInsTextoAdicional(3)|Shift+Ctrl+V
+mnuInsTextoAdicional(3)|Shift+Ctrl+B
 mnuInsTextoAdicional(4)|Shift+Ctrl+J
 mnuInsTextoAdicional(5)|Shift+Ctrl+1
 )";

@@ -27,6 +27,8 @@ private slots:
     void colourRuns();
     void textNeverChanges_data();
     void textNeverChanges();
+    void hostileFaceNames_data();
+    void hostileFaceNames();
     void sizeLimits();
     void busyModeBoundary();
     void stateKeptAsFound();
@@ -101,6 +103,7 @@ void TestColouriser::textNeverChanges_data() {
     QTest::newRow("accents and beyond") << QString::fromUtf8("ação — € 中文 😀\r\n\tfim");
     QTest::newRow("line breaks") << "\r\n\r\na\r\n\r\n";
     QTest::newRow("empty") << "";
+    QTest::newRow("ascii controls") << QString::fromLatin1("a\x01b\x0b\x0c\x1b\x1f\x7f{\x02}");
 }
 
 void TestColouriser::textNeverChanges() {
@@ -109,6 +112,36 @@ void TestColouriser::textNeverChanges() {
     QCOMPARE(ed->Texto(), text);
     m->Trigger("mnuFerramentasColorizar");
     QCOMPARE(ed->Texto(), text);
+}
+
+// The face name comes from the settings: whatever it holds, both whole-
+// document commands keep the text and show it in exactly that face.
+void TestColouriser::hostileFaceNames_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("face");
+    const QStringList faces = {"Foo{Bar",
+                               "Evil}Font;x",
+                               "Back\\slash\\par x",
+                               "}{\\rtf1 }",
+                               QString::fromUtf8("Fonte Ção €"),
+                               "a;b;c",
+                               "Tab\tFonte"};
+    for (const char *command : {"mnuFerramentasColorizar", "mnuFerramentasPadronizar"})
+        for (const QString &face : faces)
+            QTest::newRow(qPrintable(QString(command).mid(14) + ": " + face)) << command << face;
+}
+
+void TestColouriser::hostileFaceNames() {
+    QFETCH(QString, command);
+    QFETCH(QString, face);
+    WriteSetting("Editor", "Fonte", face);
+    const QString text = QString::fromUtf8("<p class=\"a\">texto {x}\\y; ç</p>\r\n<!-- c -->");
+    ed->setTexto(text);
+    ed->setGravado(true);
+    QVERIFY(m->Trigger(command));
+    QCOMPARE(ed->Texto(), text);
+    QVERIFY(ed->Gravado());
+    QCOMPARE(FontsUsed(ed), QStringList(face + "/11"));
 }
 
 void TestColouriser::sizeLimits() {

@@ -198,8 +198,9 @@ void TestTextTools::moneyCommand() {
 }
 
 void TestTextTools::moneyCommandRefuses() {
+    // The limit holds for the amount's size, whatever its sign.
     const QStringList bad{QStringLiteral("abc"), QStringLiteral("10000000"),
-                          QStringLiteral("9999999,5")};
+                          QStringLiteral("9999999,5"), QStringLiteral("-10000000")};
     for (const QString &answer : bad) {
         f.setText(QStringLiteral("12"), 0, 2);
         f.dialogs->messages.clear();
@@ -212,9 +213,21 @@ void TestTextTools::moneyCommandRefuses() {
         QCOMPARE(f.dialogs->lastTitle(), QStringLiteral("Extenso"));
         QCOMPARE(f.dialogs->messages.last().icon, MsgIcon::Warning);
     }
-    f.dialogs->inputs.enqueue(QStringLiteral("10000000"));
+    for (const QString &answer : {QStringLiteral("10000000"), QStringLiteral("-10000000")}) {
+        f.dialogs->messages.clear();
+        f.dialogs->inputs.enqueue(answer);
+        f.run(QStringLiteral("mnuExtensoNumero"));
+        QCOMPARE(f.dialogs->lastText(),
+                 QStringLiteral("Valor inválido ou fora do limite (9.999.999)"));
+        QCOMPARE(f.ed->Texto(), QStringLiteral("12"));
+    }
+    // Just inside the limit by size, the sign is dropped.
+    f.setText(QString(), 0, 0);
+    f.dialogs->inputs.enqueue(QStringLiteral("-9999999"));
     f.run(QStringLiteral("mnuExtensoNumero"));
-    QCOMPARE(f.dialogs->lastText(), QStringLiteral("Valor inválido ou fora do limite (9.999.999)"));
+    QCOMPARE(f.ed->Texto(),
+             QStringLiteral("nove milhões novecentos e noventa e nove mil novecentos "
+                            "e noventa e nove"));
 }
 
 void TestTextTools::numberCommand() {

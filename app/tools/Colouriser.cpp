@@ -181,8 +181,8 @@ namespace {
 // (busy mode from busyAbove characters) while work runs, the selection given
 // back, the timings and the command's own status text. A document longer than
 // refuseAbove is refused with the refusal text.
-void RunOnWholeDocument(frmMain &m, const QString &rightControlMenu, int busyAbove, int refuseAbove,
-                        const QString &refusal, const QString &done,
+void RunOnWholeDocument(frmMain &m, corvel::CommandId rightControlMenu, int busyAbove,
+                        int refuseAbove, const QString &refusal, const QString &done,
                         const std::function<void(ICorvelEdit *)> &work) {
     if (RightControlDown()) {
         m.Trigger(rightControlMenu);
@@ -230,19 +230,19 @@ void StandardizeFont(ICorvelEdit *ed) {
 } // namespace
 
 void ColorizeCommand(frmMain &m) {
-    RunOnWholeDocument(m, QStringLiteral("mnuInserirLink"), 307200, 512000,
+    RunOnWholeDocument(m, corvel::cmd::InserirLink, 307200, 512000,
                        QStringLiteral("Colorizar não disponível para textos maiores de 500 kbytes"),
                        QStringLiteral("Colorizar HTML"),
                        [&m](ICorvelEdit *) { ColorizeCurrentDocument(m); });
 }
 
 void StandardizeFontCommand(frmMain &m) {
-    RunOnWholeDocument(m, QStringLiteral("mnuInserirImagem"), 102400, -1, QString(),
+    RunOnWholeDocument(m, corvel::cmd::InserirImagem, 102400, -1, QString(),
                        QStringLiteral("Padronizar Fonte"), StandardizeFont);
 }
 
 void RegisterColouriser(frmMain &m) {
     InstallKeyStateWatcher();
-    m.SetHandler(QStringLiteral("mnuFerramentasColorizar"), [&m] { ColorizeCommand(m); });
-    m.SetHandler(QStringLiteral("mnuFerramentasPadronizar"), [&m] { StandardizeFontCommand(m); });
+    m.SetHandler(corvel::cmd::FerramentasColorizar, [&m] { ColorizeCommand(m); });
+    m.SetHandler(corvel::cmd::FerramentasPadronizar, [&m] { StandardizeFontCommand(m); });
 }

@@ -41,7 +41,7 @@ class TestCacheRecovery : public QObject {
         named->setTexto(kEdited);
         named->setSelInicio(9);
         named->setSelTamanho(4);
-        QVERIFY(m->Trigger(QStringLiteral("mnuArquivoNovo")));
+        QVERIFY(m->Trigger(corvel::cmd::ArquivoNovo));
         ICorvelEdit *unnamed = m->CurrentEditor();
         QVERIFY(unnamed && unnamed != named);
         unnamed->setTexto(kNewText);

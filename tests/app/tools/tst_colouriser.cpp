@@ -7,6 +7,7 @@
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
+#include "MenuTable.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "frmMain.h"
@@ -89,7 +90,7 @@ void TestColouriser::colourRuns_data() {
 void TestColouriser::colourRuns() {
     QFETCH(QString, text);
     ed->setTexto(text);
-    QVERIFY(m->Trigger("mnuFerramentasColorizar"));
+    QVERIFY(m->Trigger(corvel::cmd::FerramentasColorizar));
     QString plain;
     QTEST(Runs(&plain), "runs");
     QCOMPARE(plain, text);
@@ -110,7 +111,7 @@ void TestColouriser::textNeverChanges() {
     QFETCH(QString, text);
     ed->setTexto(text);
     QCOMPARE(ed->Texto(), text);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(ed->Texto(), text);
 }
 
@@ -138,7 +139,7 @@ void TestColouriser::hostileFaceNames() {
     const QString text = QString::fromUtf8("<p class=\"a\">texto {x}\\y; ç</p>\r\n<!-- c -->");
     ed->setTexto(text);
     ed->setGravado(true);
-    QVERIFY(m->Trigger(command));
+    QVERIFY(m->Trigger(corvel::CommandByName(command)));
     QCOMPARE(ed->Texto(), text);
     QVERIFY(ed->Gravado());
     QCOMPARE(FontsUsed(ed), QStringList(face + "/11"));
@@ -149,13 +150,13 @@ void TestColouriser::sizeLimits() {
     QString big = unit.repeated(51200);  // 512,000
     ed->setTexto(big);
     QCOMPARE(ed->Tamanho(), 512000);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(Runs().left(9), QString("111011111"));
     QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
 
     ed->setTexto(big + "y");
     const QString before = ed->TextoRTF();
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(m->StatusPanelText(8),
              QString("Colorizar não disponível para textos maiores de 500 kbytes"));
     QCOMPARE(ed->TextoRTF(), before);
@@ -163,9 +164,9 @@ void TestColouriser::sizeLimits() {
 
 void TestColouriser::busyModeBoundary() {
     ed->setTexto(QString(307200, 'a'));
-    QVERIFY(!Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(!Busy([&] { m->Trigger(corvel::cmd::FerramentasColorizar); }));
     ed->setTexto(QString(307201, 'a'));
-    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(Busy([&] { m->Trigger(corvel::cmd::FerramentasColorizar); }));
     QVERIFY(!m->IsBusy());
     QVERIFY(ed->Visivel());
 }
@@ -182,7 +183,7 @@ void TestColouriser::stateKeptAsFound() {
         ed->setSelTamanho(67);
         ed->setRolagemVertical(ed->RolagemVertical() + 1000);
         const int v = ed->RolagemVertical();
-        m->Trigger("mnuFerramentasColorizar");
+        m->Trigger(corvel::cmd::FerramentasColorizar);
         QCOMPARE(ed->Gravado(), gravado);
         QCOMPARE(ed->SelInicio(), 12345);
         QCOMPARE(ed->SelTamanho(), 67);
@@ -206,7 +207,7 @@ void TestColouriser::stateKeptInBusyMode() {
     ed->setRolagemVertical(ed->RolagemVertical() + 3000);
     const int v = ed->RolagemVertical();
     QVERIFY(v > 0);
-    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(Busy([&] { m->Trigger(corvel::cmd::FerramentasColorizar); }));
     QVERIFY(!m->IsBusy());
     QCOMPARE(ed->Texto(), text);
     QVERIFY(ed->Gravado());
@@ -223,7 +224,7 @@ void TestColouriser::failureReleasesEverything() {
     ed->setGravado(false);
     const QString before = ed->TextoRTF();
     WriteSetting("Editor", "Tamanho", "grande");
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(ed->TextoRTF(), before);
     QVERIFY(!ed->Travar());
     QVERIFY(ed->Redesenhar());
@@ -232,18 +233,18 @@ void TestColouriser::failureReleasesEverything() {
     QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
     // And the next run works.
     WriteSetting("Editor", "Tamanho", "11");
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(Runs(), QString("11101111"));
 }
 
 void TestColouriser::rightControlRunsInsertLink() {
     int links = 0;
-    m->SetHandler("mnuInserirLink", [&] { ++links; });
+    m->SetHandler(corvel::cmd::InserirLink, [&] { ++links; });
     ed->setTexto("<b>x</b>");
     const QString before = ed->TextoRTF();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 105, 0xffe4, 0);
     corvel::ObserveKeyEvent(&down);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(links, 1);
     QCOMPARE(ed->TextoRTF(), before);
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier, 105, 0xffe4, 0);
@@ -251,7 +252,7 @@ void TestColouriser::rightControlRunsInsertLink() {
     // The left Control key colourises.
     QKeyEvent left(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 37, 0xffe3, 0);
     corvel::ObserveKeyEvent(&left);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(links, 1);
     QCOMPARE(Runs(), QString("11101111"));
 }
@@ -270,7 +271,7 @@ void TestColouriser::corpusTextKept() {
     QCOMPARE(ed->Ler(path), QString());
     ed->setGravado(true);
     const QString text = ed->Texto();
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
     QVERIFY(ed->Texto() == text);
     QVERIFY(ed->Gravado());

@@ -1,6 +1,7 @@
 #include "WizardCommands.h"
 
 #include "CommandDialog.h"
+#include "CommandIds.h"
 #include "InsertTag.h"
 #include "frmHTMLDef.h"
 #include "frmMain.h"
@@ -33,6 +34,6 @@ void ShowHtmlDefinition(frmMain &m) {
 }
 
 void RegisterWizardCommands(frmMain &m) {
-    m.SetHandler(QStringLiteral("mnuTabelaWizard"), [&m] { ShowTableWizard(m); });
-    m.SetHandler(QStringLiteral("mnuFormatarHipertexto"), [&m] { ShowHtmlDefinition(m); });
+    m.SetHandler(corvel::cmd::TabelaWizard, [&m] { ShowTableWizard(m); });
+    m.SetHandler(corvel::cmd::FormatarHipertexto, [&m] { ShowHtmlDefinition(m); });
 }

@@ -52,10 +52,6 @@ const CommandId kNotBuiltYet[] = {
     cmd::Linguagem(0),
     cmd::Linguagem(2),
     cmd::Linguagem(3),
-    // table wizard
-    cmd::TabelaWizard,
-    // hypertext skeleton
-    cmd::FormatarHipertexto,
     // Corvel's version and site
     cmd::CorvelVersao,
     cmd::CorvelSite,

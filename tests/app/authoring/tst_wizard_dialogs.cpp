@@ -2,6 +2,7 @@
 // hand-off from the command dialog, and what they write into a document
 // through the tag-insertion routine (case and quote style included).
 #include "AppInfo.h"
+#include "CommandIds.h"
 #include "ControlHost.h"
 #include "FileCommands.h"
 #include "Folders.h"
@@ -212,7 +213,7 @@ void TestWizardDialogs::wizardWritesIntoTheDocument() {
         w->txtTD->setText(td);
         w->btnConcluir->click();
     });
-    m->Trigger("mnuTabelaWizard");
+    m->Trigger(cmd::TabelaWizard);
     QCOMPARE(ed->Texto(), expected);
     QCOMPARE(ed->SelInicio(), int(expected.size()));
 }
@@ -287,7 +288,7 @@ void TestWizardDialogs::definitionWritesIntoTheDocument() {
         d->txtTitulo->setText(title);
         d->btnPronto->click();
     });
-    m->Trigger("mnuFormatarHipertexto");
+    m->Trigger(cmd::FormatarHipertexto);
     QCOMPARE(ed->Texto(), expected);
     // The caret waits on the empty line before the closing HTML tag.
     QCOMPARE(ed->SelInicio(), int(expected.size()) - 11);
@@ -303,7 +304,7 @@ void TestWizardDialogs::newDocumentRunsTheDefinition() {
         shown = true;
         d->btnPronto->click();
     });
-    m->Trigger("mnuArquivoNovo");
+    m->Trigger(cmd::ArquivoNovo);
     QVERIFY(shown);
 }
 

@@ -10,9 +10,7 @@
 void ShowTableWizard(frmMain &m) {
     if (!m.CurrentEditor()) return;
     TableWizardHost host;
-    host.insert = [&m](const QString &text) {
-        InsertTag(m, text, QString(), 0, false, false, true, false);
-    };
+    host.insert = [&m](const QString &text) { InsertTagText(m, text); };
     host.comando = [&m](const QString &element, int helpId,
                         std::function<bool(const QString &, const QString &)> handOff) {
         OpenCommandDialog(m, element, helpId, std::move(handOff));
@@ -25,7 +23,10 @@ void ShowHtmlDefinition(frmMain &m) {
     HtmlDefinitionHost host;
     host.hasDocument = [&m] { return m.CurrentEditor() != nullptr; };
     host.insert = [&m](const QString &text, int caretBack) {
-        InsertTag(m, text, QString(), caretBack, false, false, true, false);
+        corvel::TagInsert tag;
+        tag.openText = text;
+        tag.caretBack = caretBack;
+        InsertTag(m, tag);
     };
     host.comando = [&m](const QString &element, int helpId) { m.Comando(element, helpId); };
     frmHTMLDef dialog(std::move(host), &m);

@@ -1,5 +1,7 @@
 #include "ScriptCommands.h"
 
+#include "CommandIds.h"
+
 #include "Settings.h"
 #include "frmMain.h"
 #include "frmScripts.h"
@@ -11,10 +13,10 @@ namespace corvel {
 
 namespace {
 
-const QString kAsp = QStringLiteral("mnuLinguagem(2)");
-const QString kPhp = QStringLiteral("mnuLinguagem(3)");
+const CommandId kAsp = cmd::Linguagem(2);
+const CommandId kPhp = cmd::Linguagem(3);
 
-void SetCaption(frmMain &m, const QString &item, const QString &caption) {
+void SetCaption(frmMain &m, CommandId item, const QString &caption) {
     if (QAction *a = m.Action(item)) a->setText(caption);
 }
 
@@ -86,7 +88,7 @@ void OpenScriptList(frmMain &m, int index) {
 void RegisterScriptCommands(frmMain &m) {
     frmMain *w = &m;
     for (int index : {0, 2, 3})
-        m.SetHandler(QStringLiteral("mnuLinguagem(%1)").arg(index),
+        m.SetHandler(corvel::cmd::Linguagem(index),
                      [w, index] { corvel::OpenScriptList(*w, index); });
     corvel::ApplyLanguageCaptions(m);
 }

@@ -26,9 +26,9 @@ class TestScriptsCommands : public QObject {
     TextToolsFixture fx;
     QStringList opened; // language codes of the dialogs that opened
 
-    // Runs menu (or the F9 key when menu is empty); drive acts on the dialog.
-    void runDialog(const QString &menu, const std::function<void(frmScripts *)> &drive) {
-        if (menu.isEmpty()) {
+    // Runs mnuLinguagem(item) (the F9 key for -1); drive acts on the dialog.
+    void runDialog(int item, const std::function<void(frmScripts *)> &drive) {
+        if (item < 0) {
             // The key preview sees keys aimed at the focus widget of the
             // active main window.
             fx.main->activateWindow();
@@ -49,17 +49,17 @@ class TestScriptsCommands : public QObject {
             if (QWidget *w = QApplication::activeModalWidget()) w->close();
         });
         guard.start(10000);
-        if (menu.isEmpty()) {
+        if (item < 0) {
             fx.ed->Foco();
             QWidget *focus = QApplication::focusWidget();
             QVERIFY(focus && focus->window() == fx.main.get());
             QTest::keyClick(focus, Qt::Key_F9);
         } else
-            QVERIFY2(fx.main->Trigger(menu), qPrintable(menu));
+            QVERIFY(fx.main->Trigger(corvel::cmd::Linguagem(item)));
     }
 
     QString caption(int index) const {
-        return fx.main->Action(QStringLiteral("mnuLinguagem(%1)").arg(index))->text();
+        return fx.main->Action(corvel::cmd::Linguagem(index))->text();
     }
 
 private slots:
@@ -82,7 +82,7 @@ private slots:
 
     void menuAndToolbarAreOn() {
         for (int i : {0, 2, 3})
-            QVERIFY(fx.main->Action(QStringLiteral("mnuLinguagem(%1)").arg(i))->isEnabled());
+            QVERIFY(fx.main->Action(corvel::cmd::Linguagem(i))->isEnabled());
         for (const char *key : {"PHP", "ASP", "JavaScript"}) {
             QAction *b = fx.main->ToolButton(QString::fromLatin1(key));
             QVERIFY(b && b->isEnabled());
@@ -93,42 +93,38 @@ private slots:
     }
 
     void languageChoice_data() {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("item");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("f9");
         QTest::addColumn<QString>("asp");
         QTest::addColumn<QString>("php");
-        QTest::newRow("ASP item") << "mnuLinguagem(2)"
-                                  << "ASP"
+        QTest::newRow("ASP item") << 2 << "ASP"
                                   << "0"
                                   << "ASP\tF9"
                                   << "PHP";
-        QTest::newRow("PHP item") << "mnuLinguagem(3)"
-                                  << "PHP"
+        QTest::newRow("PHP item") << 3 << "PHP"
                                   << "1"
                                   << "ASP"
                                   << "PHP\tF9";
-        QTest::newRow("JavaScript keeps F9") << "mnuLinguagem(0)"
-                                             << "JS"
+        QTest::newRow("JavaScript keeps F9") << 0 << "JS"
                                              << "1"
                                              << "ASP"
                                              << "PHP\tF9";
-        QTest::newRow("F9 after PHP") << ""
-                                      << "PHP"
+        QTest::newRow("F9 after PHP") << -1 << "PHP"
                                       << "1"
                                       << "ASP"
                                       << "PHP\tF9";
     }
     void languageChoice() {
-        QFETCH(QString, command);
+        QFETCH(int, item);
         QFETCH(QString, code);
         QFETCH(QString, f9);
         QFETCH(QString, asp);
         QFETCH(QString, php);
         // PHP chosen before: the JavaScript item and F9 start from there.
-        runDialog("mnuLinguagem(3)", nullptr);
+        runDialog(3, nullptr);
         opened.clear();
-        runDialog(command, nullptr);
+        runDialog(item, nullptr);
         QCOMPARE(opened, QStringList{code});
         QCOMPARE(ReadSetting("Configuracao", "F9"), f9);
         QCOMPARE(caption(2), asp);
@@ -137,9 +133,9 @@ private slots:
 
     void f9FollowsTheSetting() {
         WriteSetting("Configuracao", "F9", "0");
-        runDialog("", nullptr);
+        runDialog(-1, nullptr);
         WriteSetting("Configuracao", "F9", "7");
-        runDialog("", nullptr);
+        runDialog(-1, nullptr);
         QCOMPARE(opened, QStringList({"ASP", "PHP"}));
     }
 
@@ -195,7 +191,7 @@ private slots:
         WriteSetting("Configuracao", "Maiusculo", "0");
         WriteSetting("Configuracao", "Aspas", "1");
         fx.setText(before, selStart, selLength);
-        runDialog("mnuLinguagem(0)", [&](frmScripts *d) {
+        runDialog(0, [&](frmScripts *d) {
             QTest::keyClicks(d->txtAtalho, shortcut);
             d->txtParam[0]->setText(value);
             d->btnOk->click();

@@ -23,14 +23,11 @@ void WriteEditorCacheEntry(frmMain &m, ICorvelEdit *editor);
 // Writes the temporary copy of an editor; true when the copy is on disk.
 bool WriteTemporaryCopy(ICorvelEdit *editor);
 
-// Actions of the first auto-save tick (the update check attaches itself
-// here); they run once per main window.
-void AddFirstAutoSaveTickAction(std::function<void()> action);
-
 class DocumentCache {
 public:
     // tmrAutoSave: every "AutoSave" minutes (ticks) the copies and entries of
-    // modified documents. firstTick runs once, on the first tick.
+    // modified documents. The first tick runs the window's
+    // services().firstAutoSaveTick actions (or the one set below) once.
     void AutoSaveTick(frmMain &m);
     int counter() const { return m_counter; }
 

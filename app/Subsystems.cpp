@@ -5,6 +5,7 @@
 #include "FileCommands.h"
 #include "FindCommands.h"
 #include "InsertTag.h"
+#include "ScriptCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
 #include "WizardCommands.h"
@@ -19,6 +20,7 @@ void RegisterSubsystems(frmMain &m) {
     RegisterTextTools(m);
     RegisterCommandDialog(m);
     RegisterColouriser(m);
+    RegisterScriptCommands(m);
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);
     RegisterWizardCommands(m);

@@ -73,17 +73,18 @@ public:
 };
 
 struct MenuFilter {
-    const char *menu;
+    corvel::CommandId menu;
     bool reverted; // runs on the text with entities
 };
 
+namespace cmd = corvel::cmd;
 const MenuFilter kMenus[] = {
-    {"mnuFiltrarDuploEspaco", false},  {"mnuFiltrarQuebrasLinha", false},
-    {"mnuFiltrarAcentos", false},      {"mnuFiltrarEspacosComeco", false},
-    {"mnuFiltrarEspacosFinal", false}, {"mnuAjustarMaiusculo", false},
-    {"mnuAjustarMinusculo", false},    {"mnuAjustarSentenca", false},
-    {"mnuAjustarEspTab", false},       {"mnuAjustarTabEsp", false},
-    {"mnuCarEsp(1)", false},           {"mnuCarEsp(2)", true},
+    {cmd::FiltrarDuploEspaco, false},  {cmd::FiltrarQuebrasLinha, false},
+    {cmd::FiltrarAcentos, false},      {cmd::FiltrarEspacosComeco, false},
+    {cmd::FiltrarEspacosFinal, false}, {cmd::AjustarMaiusculo, false},
+    {cmd::AjustarMinusculo, false},    {cmd::AjustarSentenca, false},
+    {cmd::AjustarEspTab, false},       {cmd::AjustarTabEsp, false},
+    {cmd::CarEsp(1), false},           {cmd::CarEsp(2), true},
 };
 
 double Median(std::vector<double> v) {
@@ -192,11 +193,11 @@ int main(int argc, char **argv) {
             QCoreApplication::processEvents();
             QElapsedTimer t;
             t.start();
-            m.Trigger(QString::fromLatin1(mf.menu));
+            m.Trigger(mf.menu);
             QCoreApplication::processEvents();
             ms.push_back(t.nsecsElapsed() / 1e6);
         }
-        std::printf("%-28s %10.2f\n", mf.menu, Median(ms));
+        std::printf("%-28s %10.2f\n", qPrintable(mf.menu.Name()), Median(ms));
     }
     SetDialogs(nullptr);
     return 0;

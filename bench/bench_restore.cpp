@@ -48,9 +48,7 @@ int main(int argc, char **argv) {
             f.open(QIODevice::WriteOnly);
             f.write(page);
             f.close();
-            prep.OpenSource = -1;
-            prep.PendingPath = path;
-            prep.Trigger(QStringLiteral("mnuArquivoAbrir"));
+            prep.OpenFile(path);
             ICorvelEdit *ed = prep.CurrentEditor();
             ed->setSelInicio(100);
             ed->setSelTexto(QStringLiteral("<!-- editado -->"));

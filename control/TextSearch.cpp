@@ -79,37 +79,105 @@ QVector<int> FindAllForReplace(const QString &text, const QString &needle,
     return out;
 }
 
-QString AdaptPattern(const QString &pattern) {
-    QString out = kNewlinePrefix;
-    out.reserve(pattern.size() + kNewlinePrefix.size() + 8);
+namespace {
+
+bool IsHex(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+bool HexRun(const QString &p, int from, int count) {
+    if (from + count > p.size()) return false;
+    for (int i = from; i < from + count; ++i)
+        if (!IsHex(p[i])) return false;
+    return true;
+}
+
+// The adapted pattern, with the position in the user's pattern that each of
+// its characters came from.
+class Adapted {
+public:
+    explicit Adapted(int reserve) {
+        text.reserve(reserve);
+        origin.reserve(reserve);
+    }
+    void add(const QString &s, int from) {
+        text += s;
+        for (int i = 0; i < s.size(); ++i)
+            origin.append(from);
+    }
+    void add(QChar c, int from) {
+        text += c;
+        origin.append(from);
+    }
+    QString text;
+    QVector<int> origin;
+};
+
+// One escape at p[i] == '\\' (i + 1 < size); returns the index of its last
+// character. \uXXXX becomes \x{XXXX}; \u and \x without their hex digits
+// stand for the letter itself, as in the ECMAScript dialect (the engine
+// would refuse the first and read the second as a NUL).
+int AdaptEscape(const QString &p, int i, Adapted &out) {
+    const QChar e = p[i + 1];
+    if (e == u'u') {
+        if (HexRun(p, i + 2, 4)) {
+            out.add(QStringLiteral("\\x{") + p.mid(i + 2, 4) + QLatin1Char('}'), i);
+            return i + 5;
+        }
+        out.add(QChar(u'u'), i);
+        return i + 1;
+    }
+    if (e == u'x' && !HexRun(p, i + 2, 2)) {
+        out.add(QChar(u'x'), i);
+        return i + 1;
+    }
+    out.add(QString(p[i]) + e, i);
+    return i + 1;
+}
+
+} // namespace
+
+QString AdaptPattern(const QString &pattern, QVector<int> *origin) {
+    Adapted out(int(pattern.size() + kNewlinePrefix.size() + 8));
+    out.add(kNewlinePrefix, 0);
     bool inClass = false;
     for (int i = 0; i < pattern.size(); ++i) {
         const QChar c = pattern[i];
         if (c == u'\\' && i + 1 < pattern.size()) {
-            out += c;
-            out += pattern[++i];
+            i = AdaptEscape(pattern, i, out);
             continue;
         }
         if (inClass) {
             if (c == u']') inClass = false;
-            out += c;
+            out.add(c, i);
             continue;
         }
         if (c == u'[') {
+            // A "]" right after "[" or "[^" closes the class: "[]" matches
+            // nothing and "[^]" any character, line breaks included.
+            if (i + 1 < pattern.size() && pattern[i + 1] == u']') {
+                out.add(QStringLiteral("(?!)"), i);
+                ++i;
+                continue;
+            }
+            if (i + 2 < pattern.size() && pattern[i + 1] == u'^' && pattern[i + 2] == u']') {
+                out.add(QStringLiteral("[\\s\\S]"), i);
+                i += 2;
+                continue;
+            }
             inClass = true;
-            out += c;
-            // A ']' first in a class is a literal member, not its end.
-            if (i + 1 < pattern.size() && pattern[i + 1] == u'^') out += pattern[++i];
-            if (i + 1 < pattern.size() && pattern[i + 1] == u']') out += pattern[++i];
+            out.add(c, i);
+            if (i + 1 < pattern.size() && pattern[i + 1] == u'^') out.add(pattern[++i], i);
             continue;
         }
         if (c == u'$') {
-            out += QStringLiteral("\\z");
+            out.add(QStringLiteral("\\z"), i);
             continue;
         }
-        out += c;
+        out.add(c, i);
     }
-    return out;
+    if (origin) *origin = out.origin;
+    return out.text;
 }
 
 bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, int selStart,
@@ -117,12 +185,16 @@ bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, in
     if (error) error->clear();
     QRegularExpression::PatternOptions opts = QRegularExpression::NoPatternOption;
     if (ignoreCase) opts |= QRegularExpression::CaseInsensitiveOption;
-    const QRegularExpression re(AdaptPattern(pattern), opts);
+    QVector<int> origin;
+    const QRegularExpression re(AdaptPattern(pattern, &origin), opts);
     if (!re.isValid()) {
         if (error) {
-            const int at = std::max(0, int(re.patternErrorOffset()) - int(kNewlinePrefix.size()));
+            // The place in the user's pattern, counted from 1.
+            const int offset = int(re.patternErrorOffset());
+            const int at =
+                offset >= 0 && offset < origin.size() ? origin[offset] : int(pattern.size());
             *error = QStringLiteral("Expressão regular inválida (posição %1): %2")
-                         .arg(at)
+                         .arg(at + 1)
                          .arg(re.errorString());
         }
         return false;

@@ -31,12 +31,17 @@ QVector<int> FindAllForReplace(const QString &text, const QString &needle,
 // whole text; . matches neither CR nor LF); the first match that begins after
 // selStart, or at 0 when selStart is 0 and nothing is selected, wins.
 // Returns false when nothing qualifies; an invalid pattern returns false and
-// sets *error to a description (otherwise *error is cleared).
+// sets *error to a description that names the position in pattern, counted
+// from 1 (otherwise *error is cleared).
 bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, int selStart,
                 int selLength, Match *found, QString *error);
 
 // The pattern as the regular-expression engine gets it: $ outside a class
-// anchors at the very end of the text only, and . stops at CR as at LF.
-QString AdaptPattern(const QString &pattern);
+// anchors at the very end of the text only, . stops at CR as at LF, and the
+// ECMAScript forms the engine lacks are translated: \uXXXX, "[]" (matches
+// nothing), "[^]" (any character), \u and \x without their hex digits (the
+// letter itself). origin, when given, receives for each character of the
+// result the position in pattern it came from.
+QString AdaptPattern(const QString &pattern, QVector<int> *origin = nullptr);
 
 } // namespace corvel::control

@@ -13,15 +13,11 @@ void InsertTag(frmMain &m, QString &openText, QString &closeText, int caretBack,
 
     TagInsertRequest r;
     if (!discardSelection && o.wrapSelection && ed->SelTamanho() > 0) r.wrapped = ed->SelTexto();
-    if (o.lowerCase && applyCase) {
-        openText = openText.toLower();
-        closeText = closeText.toLower();
-    }
-    openText = ApplyQuoteStyle(openText, o.quoteStyle);
-    closeText = ApplyQuoteStyle(closeText, o.quoteStyle);
+    r.caretBack = StyledCaretBack(openText, closeText, caretBack, separateLines, o, applyCase);
+    openText = StyleTagText(openText, o, applyCase);
+    closeText = StyleTagText(closeText, o, applyCase);
     r.openText = openText;
     r.closeText = closeText;
-    r.caretBack = caretBack;
     r.separateLines = separateLines;
     r.innerLine = innerLine;
     // Coluna follows the caret only when refreshed (the position timer does

@@ -57,23 +57,23 @@ void CycleQuoteStyle(frmMain &m) {
 void RegisterTagCommands(frmMain &m) {
     InstallKeyStateWatcher();
     for (const InlineTagCommand &c : InlineTagCommands()) {
-        m.SetHandler(Utf8(c.menu), [&m, c] {
+        m.SetHandler(c.menu, [&m, c] {
             Write(m, c.snippet);
             if (c.status) m.ShowStatusMessage(Utf8(c.status));
         });
     }
     for (const PerTagCommand &c : PerTagCommands())
-        m.SetHandler(Utf8(c.menu), [&m, c] { RunPerTag(m, c); });
+        m.SetHandler(c.menu, [&m, c] { RunPerTag(m, c); });
     // The items that only open the command dialog stay disabled until there
     // is one.
     if (m.HasComando()) {
         for (const ComandoCommand &c : ComandoCommands()) {
-            m.SetHandler(Utf8(c.menu), [&m, c] {
+            m.SetHandler(c.menu, [&m, c] {
                 m.Comando(Utf8(c.comando), c.helpId);
                 m.ShowStatusMessage(Utf8(c.status));
             });
         }
     }
-    m.SetHandler(QStringLiteral("CycleQuoteStyle"), [&m] { CycleQuoteStyle(m); });
+    m.SetHandler(corvel::cmd::CycleQuoteStyle, [&m] { CycleQuoteStyle(m); });
     m.AddKeyFilter([&m](QKeyEvent *e) { return HandleTagKey(m, e); });
 }

@@ -68,13 +68,13 @@ bool ShiftCtrlKey(frmMain &m, QKeyEvent *e) {
     if (IsModifierKey(key) || KeepsEditorMeaning(key)) return false;
     switch (key) {
     case Qt::Key_X:
-        m.Trigger(QStringLiteral("mnuRecortarPlano"));
+        m.Trigger(corvel::cmd::RecortarPlano);
         return true;
     case Qt::Key_C:
-        m.Trigger(QStringLiteral("mnuCopiarPlano"));
+        m.Trigger(corvel::cmd::CopiarPlano);
         return true;
     case Qt::Key_V:
-        m.Trigger(QStringLiteral("mnuColarPlano"));
+        m.Trigger(corvel::cmd::ColarPlano);
         return true;
     case Qt::Key_F12:
         if (BrowserOpener()) BrowserOpener()(QStringLiteral("about:blank"));
@@ -114,10 +114,10 @@ bool HandleTagKey(frmMain &m, QKeyEvent *e) {
             InsertEmailLink(m);
             return true;
         case Qt::Key_Launch0:
-            m.Trigger(QStringLiteral("mnuTabelaLinha"));
+            m.Trigger(corvel::cmd::TabelaLinha);
             return true;
         case Qt::Key_MediaPrevious:
-            m.Trigger(QStringLiteral("mnuInserirMeta"));
+            m.Trigger(corvel::cmd::InserirMeta);
             return true;
         default:
             return false;
@@ -126,8 +126,7 @@ bool HandleTagKey(frmMain &m, QKeyEvent *e) {
     if (mods == Qt::NoModifier && key == Qt::Key_F9) {
         const bool php =
             ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("F9")) != QLatin1String("0");
-        return m.Trigger(php ? QStringLiteral("mnuLinguagem(3)")
-                             : QStringLiteral("mnuLinguagem(2)"));
+        return m.Trigger(php ? corvel::cmd::Linguagem(3) : corvel::cmd::Linguagem(2));
     }
     if (mods == (Qt::ShiftModifier | Qt::ControlModifier) && FocusInDocument())
         return ShiftCtrlKey(m, e);

@@ -163,31 +163,17 @@ ICorvelEdit *DocumentWithFile(frmMain &m, const QString &path) {
 
 void NewCommand(frmMain &m) {
     m.CreateDocument();
-    if (Setting("Hipertexto") == QLatin1String("1"))
-        m.Trigger(QStringLiteral("mnuFormatarHipertexto"));
+    if (Setting("Hipertexto") == QLatin1String("1")) m.Trigger(cmd::FormatarHipertexto);
     m.ShowStatusMessage(QStringLiteral("Novo Documento"));
 }
 
-void OpenCommand(frmMain &m) {
-    QString file;
-    int index = FilterIndex();
-    const int source = m.OpenSource;
-    if (source == 0) {
-        QString title = QStringLiteral("Abrir");
-        if (!m.ProjectFile.isEmpty())
-            title +=
-                QStringLiteral(" (Projeto ") +
-                ReadIniValue(QStringLiteral("Projeto"), QStringLiteral("Nome"), m.ProjectFile) +
-                QLatin1Char(')');
-        file = Dialogs().openFile(&m, title, OpenFolder(m), FileDialogFilter(), &index);
-    } else if (source < 0) {
-        file = m.PendingPath;
-        m.PendingPath.clear();
-    } else if (QAction *a = m.Action(QStringLiteral("mnuHistorico(%1)").arg(source))) {
-        file = a->data().toString();
-    }
-    if (IsCancelledFileName(file)) return;
+namespace {
 
+// filterIndex: the open dialog's file type, stored as the default once the
+// file is read into a document (-1: none).
+void OpenChosenFile(frmMain &m, const QString &path, OpenFrom from, int filterIndex) {
+    if (IsCancelledFileName(path)) return;
+    const QString file = QFileInfo(path).absoluteFilePath();
     if (ICorvelEdit *open = DocumentWithFile(m, file)) {
         Message(&m,
                 QStringLiteral("O arquivo que você solicitou para ser aberto já se encontra aberto "
@@ -215,7 +201,8 @@ void OpenCommand(frmMain &m) {
     if (!ed || !ed->Texto().isEmpty() || !ed->Arquivo().isEmpty() || !ed->Gravado())
         ed = m.CreateDocument();
     if (!ed) return;
-    if (source == 0) WriteSetting(kConfig, QStringLiteral("TipoArq"), QString::number(index));
+    if (from == OpenFrom::Dialog && filterIndex >= 0)
+        WriteSetting(kConfig, QStringLiteral("TipoArq"), QString::number(filterIndex));
     WriteSetting(QStringLiteral("Caminhos"), QStringLiteral("UltDir"), FolderWithSlash(file));
 
     const QString error = ed->Ler(file);
@@ -228,8 +215,25 @@ void OpenCommand(frmMain &m) {
     m.RefreshCaption();
     m.RefreshSaveState();
     if (size < kLargeFileBytes && Setting("AutoColor") == QLatin1String("1"))
-        m.Trigger(QStringLiteral("mnuFerramentasColorizar"));
+        m.Trigger(cmd::FerramentasColorizar);
     m.ShowStatusMessage(QStringLiteral("Abrir Documento"));
+}
+
+} // namespace
+
+void OpenFile(frmMain &m, const QString &path, OpenFrom from) {
+    OpenChosenFile(m, path, from, -1);
+}
+
+void OpenCommand(frmMain &m) {
+    int index = FilterIndex();
+    QString title = QStringLiteral("Abrir");
+    if (!m.ProjectFile.isEmpty())
+        title += QStringLiteral(" (Projeto ") +
+                 ReadIniValue(QStringLiteral("Projeto"), QStringLiteral("Nome"), m.ProjectFile) +
+                 QLatin1Char(')');
+    const QString file = Dialogs().openFile(&m, title, OpenFolder(m), FileDialogFilter(), &index);
+    OpenChosenFile(m, file, OpenFrom::Dialog, index);
 }
 
 // ---- save, save as ----------------------------------------------------------------
@@ -407,22 +411,29 @@ void InsertFileCommand(frmMain &m, const std::function<void(const QString &)> &i
     const QString file = Dialogs().openFile(&m, QStringLiteral("Inserir Arquivo"),
                                             LastFolderOrProgram(), FileDialogFilter(), &index);
     if (IsCancelledFileName(file)) return;
-    if (QFileInfo(file).size() > kInsertFileMaxBytes) {
+    InsertFile(m, file, insert);
+}
+
+bool InsertFile(frmMain &m, const QString &path,
+                const std::function<void(const QString &)> &insert) {
+    if (!m.CurrentEditor()) return false;
+    if (QFileInfo(path).size() > kInsertFileMaxBytes) {
         Message(&m,
                 QStringLiteral("Arquivo muito grande para ser inserido. Tamanho máximo: 64 kbytes"),
                 QStringLiteral("Limitação de Inserção"), MsgIcon::Critical);
-        return;
+        return false;
     }
-    QFile f(file);
+    QFile f(QFileInfo(path).absoluteFilePath());
     if (!f.open(QIODevice::ReadOnly)) {
         ShowReadError(&m,
                       QStringLiteral("Ocorreu um erro na tentativa de ler o arquivo especificado. "
                                      "Certifique-se que você possua direito de ler este diretório "
                                      "(em caso de estar em uma rede)."),
                       75, f.errorString());
-        return;
+        return false;
     }
     insert(DecodeText(f.readAll()).text);
+    return true;
 }
 
 } // namespace corvel

@@ -21,8 +21,16 @@ QString SaveDocumentFile(ICorvelEdit *editor, const QString &path, bool backup);
 // The "Erro de Gravação" message (number 9701 save, 9702 save as).
 void ShowSaveError(QWidget *parent, int number, const QString &description);
 
-// The open command: file from the dialog (OpenSource 0), PendingPath (-1) or
-// history entry k.
+// Who chose the file an open is for.
+enum class OpenFrom {
+    Dialog,  // the open dialog: its file type becomes the default one
+    Path,    // the command line, a hand-over, a drop, another command
+    History, // an item of the history menu
+};
+// Opens path (made absolute) in a document: a file already open is shown
+// instead, a large one asks first; the file joins the history.
+void OpenFile(frmMain &m, const QString &path, OpenFrom from);
+// The open command: asks for the file with the open dialog, then opens it.
 void OpenCommand(frmMain &m);
 // Save and save as; true when the document was written.
 bool SaveCommand(frmMain &m);
@@ -31,8 +39,12 @@ bool SaveAsCommand(frmMain &m);
 bool CloseCommand(frmMain &m);
 void NewCommand(frmMain &m);
 void PrintCommand(frmMain &m);
-// insert receives the file's text (the tag-insertion routine).
+// The insert-file command: asks for the file, then InsertFile.
 void InsertFileCommand(frmMain &m, const std::function<void(const QString &)> &insert);
+// Reads path (at most 64 kbytes) and hands its text to insert (the
+// tag-insertion routine); false, with the message shown, when it cannot.
+bool InsertFile(frmMain &m, const QString &path,
+                const std::function<void(const QString &)> &insert);
 
 // The editor whose file is path (letter case ignored), or nullptr.
 ICorvelEdit *DocumentWithFile(frmMain &m, const QString &path);

@@ -28,16 +28,17 @@ void RegisterFileCommands(frmMain &m) {
     frmMain *w = &m;
     auto cache = std::make_shared<DocumentCache>();
 
-    m.SetHandler(QStringLiteral("mnuArquivoNovo"), [w] { NewCommand(*w); });
-    m.SetHandler(QStringLiteral("mnuArquivoAbrir"), [w] { OpenCommand(*w); });
-    m.SetHandler(QStringLiteral("mnuArquivoSalvar"), [w] { SaveCommand(*w); });
-    m.SetHandler(QStringLiteral("mnuArquivoSalvarComo"), [w] { SaveAsCommand(*w); });
-    m.SetHandler(QStringLiteral("mnuArquivoFechar"), [w] { CloseCommand(*w); });
-    m.SetHandler(QStringLiteral("mnuArquivoImprimir"), [w] { PrintCommand(*w); });
-    m.SetHandler(QStringLiteral("mnuArquivoSair"), [w] { w->close(); });
-    m.SetHandler(QStringLiteral("mnuInserirArquivo"), [w] {
+    m.SetHandler(cmd::ArquivoNovo, [w] { NewCommand(*w); });
+    m.SetHandler(cmd::ArquivoAbrir, [w] { OpenCommand(*w); });
+    m.SetHandler(cmd::ArquivoSalvar, [w] { SaveCommand(*w); });
+    m.SetHandler(cmd::ArquivoSalvarComo, [w] { SaveAsCommand(*w); });
+    m.SetHandler(cmd::ArquivoFechar, [w] { CloseCommand(*w); });
+    m.SetHandler(cmd::ArquivoImprimir, [w] { PrintCommand(*w); });
+    m.SetHandler(cmd::ArquivoSair, [w] { w->close(); });
+    m.SetHandler(cmd::InserirArquivo, [w] {
         InsertFileCommand(*w, [w](const QString &text) { InsertFileText(*w, text); });
     });
+    m.SetOpenFileHandler([w](const QString &path) { OpenFile(*w, path, OpenFrom::Path); });
     RegisterHistoryCommands(m);
 
     frmMain::Hooks &h = m.hooks();

@@ -18,11 +18,11 @@ namespace {
 const QString kBase = QStringLiteral("Pasta Base");
 const QString kSelected = QStringLiteral("Selecionada");
 
-QString HistoryItem(int i) {
-    return QStringLiteral("mnuHistorico(%1)").arg(i);
+CommandId HistoryItem(int i) {
+    return cmd::Historico(i);
 }
-QString BaseItem(int i) {
-    return QStringLiteral("mnuPastaPadrao(%1)").arg(i);
+CommandId BaseItem(int i) {
+    return cmd::PastaPadrao(i);
 }
 
 // Caption, tag and visibility of one list item; true when it shows.
@@ -36,14 +36,13 @@ bool FillItem(QAction *a, const QString &entry) {
     return !caption.isEmpty();
 }
 
-QString TagOf(frmMain &m, const QString &item) {
+QString TagOf(frmMain &m, CommandId item) {
     QAction *a = m.Action(item);
     return a ? a->data().toString() : QString();
 }
 
 void SetBaseMenuTag(frmMain &m, const QString &folder) {
-    if (QMenu *menu = m.Menu(QStringLiteral("mnuArquivoPastaPadrao")))
-        menu->menuAction()->setData(folder);
+    if (QMenu *menu = m.Menu(cmd::ArquivoPastaPadrao)) menu->menuAction()->setData(folder);
 }
 
 void CheckBaseItem(frmMain &m, int i, bool on) {
@@ -68,8 +67,7 @@ void RefreshHistoryMenu(frmMain &m) {
     bool any = false;
     for (int i = 1; i <= kHistoryList.size; ++i)
         any |= FillItem(m.Action(HistoryItem(i)), entries.value(i - 1));
-    if (QMenu *menu = m.Menu(QStringLiteral("mnuArquivoHistorico")))
-        menu->menuAction()->setEnabled(any);
+    if (QMenu *menu = m.Menu(cmd::ArquivoHistorico)) menu->menuAction()->setEnabled(any);
 }
 
 void AddToHistory(frmMain &m, const QString &path) {
@@ -105,11 +103,9 @@ void AddBaseFolder(frmMain &m, const QString &path) {
 }
 
 void mnuHistorico_Click(frmMain &m, int index) {
-    m.OpenSource = index;
     const QString tag = TagOf(m, HistoryItem(index));
     if (!tag.isEmpty() && FileExists(tag)) {
-        OpenCommand(m);
-        m.OpenSource = 0;
+        OpenFile(m, tag, OpenFrom::History);
         m.ShowStatusMessage(QStringLiteral("Histórico: Abrir Documento"));
         return;
     }
@@ -123,7 +119,6 @@ void mnuHistorico_Click(frmMain &m, int index) {
                 QStringLiteral("Arquivo Não Encontrado"), MsgIcon::Question, MsgButtons::YesNo,
                 MsgAnswer::Yes);
     if (a == MsgAnswer::Yes) mnuHistoricoRemObsoletos_Click(m);
-    m.OpenSource = 0;
 }
 
 void mnuHistoricoRemObsoletos_Click(frmMain &m) {
@@ -131,7 +126,6 @@ void mnuHistoricoRemObsoletos_Click(frmMain &m) {
                     KeepExisting(ReadRecentList(kHistoryList), kHistoryList.size, FileExists));
     RefreshHistoryMenu(m);
     m.ShowStatusMessage(QStringLiteral("Histórico: Remover Obsoletos"));
-    m.OpenSource = 0;
 }
 
 void mnuHistoricoRemTodos_Click(frmMain &m) {
@@ -209,14 +203,13 @@ void RegisterHistoryCommands(frmMain &m) {
     frmMain *w = &m;
     for (int i = 1; i <= kHistoryList.size; ++i)
         m.SetHandler(HistoryItem(i), [w, i] { mnuHistorico_Click(*w, i); });
-    m.SetHandler(QStringLiteral("mnuHistoricoRemObsoletos"),
-                 [w] { mnuHistoricoRemObsoletos_Click(*w); });
-    m.SetHandler(QStringLiteral("mnuHistoricoRemTodos"), [w] { mnuHistoricoRemTodos_Click(*w); });
+    m.SetHandler(cmd::HistoricoRemObsoletos, [w] { mnuHistoricoRemObsoletos_Click(*w); });
+    m.SetHandler(cmd::HistoricoRemTodos, [w] { mnuHistoricoRemTodos_Click(*w); });
     for (int i = 0; i <= kBaseFolderList.size; ++i)
         m.SetHandler(BaseItem(i), [w, i] { mnuPastaPadrao_Click(*w, i); });
-    m.SetHandler(QStringLiteral("mnuPastaBaseInserir"), [w] { mnuPastaBaseInserir_Click(*w); });
-    m.SetHandler(QStringLiteral("mnuPastasObsoletas"), [w] { mnuPastasObsoletas_Click(*w); });
-    m.SetHandler(QStringLiteral("mnuPastasRemover"), [w] { mnuPastasRemover_Click(*w); });
+    m.SetHandler(cmd::PastaBaseInserir, [w] { mnuPastaBaseInserir_Click(*w); });
+    m.SetHandler(cmd::PastasObsoletas, [w] { mnuPastasObsoletas_Click(*w); });
+    m.SetHandler(cmd::PastasRemover, [w] { mnuPastasRemover_Click(*w); });
 }
 
 } // namespace corvel

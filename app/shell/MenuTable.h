@@ -2,6 +2,8 @@
 // The menu bar of the main window as data: one row per menu control, in
 // order. A row whose name some later row names as parent becomes a submenu;
 // a row captioned "-" is a separator.
+#include "CommandIds.h"
+
 #include <cstddef>
 
 namespace corvel {
@@ -13,10 +15,10 @@ enum MenuFlags : unsigned {
 };
 
 struct MenuRow {
-    const char *name;     // object name, "mnuHeader(1)" for array elements
+    CommandId id;         // its Name() is the object name
     const char *caption;  // with "&" access keys; "-" for a separator
     const char *shortcut; // QKeySequence portable text, or ""
-    const char *parent;   // "" for the menus of the menu bar
+    CommandId parent;     // invalid for the menus of the menu bar
     const char *label;    // text appended after a tab at load, or ""
     unsigned flags;
 };
@@ -25,6 +27,10 @@ struct MenuRow {
 const MenuRow *MenuTable(std::size_t *count);
 
 // The menus whose state follows whether a document exists.
-const char *const *DocumentMenuNames(std::size_t *count);
+const CommandId *DocumentMenus(std::size_t *count);
+
+// The id of the menu row or toolbar command named name ("mnuHeader(1)"); an
+// invalid id when no row has that name.
+CommandId CommandByName(const QString &name);
 
 } // namespace corvel

@@ -118,7 +118,7 @@ void frmMain::Status_PanelDblClick(int panel) {
                         QStringLiteral("Hora e UpTime"), corvel::MsgIcon::Information);
         break;
     case 6:
-        Trigger(QStringLiteral("mnuFerramentasIrPara"));
+        Trigger(corvel::cmd::FerramentasIrPara);
         break;
     case 7:
         if (ProjectFile.isEmpty())

@@ -147,9 +147,9 @@ void frmMain::RefreshCaption() {
 void frmMain::EnableDocumentMenus(bool enabled) {
     d->documentMenusEnabled = enabled;
     std::size_t n = 0;
-    const char *const *names = corvel::DocumentMenuNames(&n);
+    const corvel::CommandId *ids = corvel::DocumentMenus(&n);
     for (std::size_t i = 0; i < n; ++i) {
-        const QString name = QString::fromUtf8(names[i]);
+        const QString name = ids[i].Name();
         QAction *a = d->actions.value(name);
         if (!a) continue;
         // Top-level menus follow the documents alone; items need a command too.
@@ -162,7 +162,7 @@ void frmMain::EnableDocumentMenus(bool enabled) {
 void frmMain::RefreshSaveState() {
     ICorvelEdit *ed = CurrentEditor();
     const bool unsaved = ed && !ed->Gravado();
-    const QString name = QStringLiteral("mnuArquivoSalvar");
+    const QString name = corvel::cmd::ArquivoSalvar.Name();
     QAction *item = d->actions.value(name);
     const bool on = unsaved && d->handlers.contains(name);
     if (item && item->isEnabled() != on) item->setEnabled(on);

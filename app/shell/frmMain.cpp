@@ -141,12 +141,12 @@ void frmMain::BuildMenus() {
     const corvel::MenuRow *rows = corvel::MenuTable(&count);
     QSet<QString> parents;
     for (std::size_t i = 0; i < count; ++i)
-        if (*rows[i].parent) parents.insert(QString::fromUtf8(rows[i].parent));
+        if (rows[i].parent.IsValid()) parents.insert(rows[i].parent.Name());
 
     for (std::size_t i = 0; i < count; ++i) {
         const corvel::MenuRow &r = rows[i];
-        const QString name = QString::fromUtf8(r.name);
-        const QString parentName = QString::fromUtf8(r.parent);
+        const QString name = r.id.Name();
+        const QString parentName = r.parent.IsValid() ? r.parent.Name() : QString();
         const bool separator = qstrcmp(r.caption, "-") == 0;
         QString caption = QString::fromUtf8(r.caption);
         if (*r.label) caption += QLatin1Char('\t') + QString::fromUtf8(r.label);
@@ -174,7 +174,7 @@ void frmMain::BuildMenus() {
                 if (*r.shortcut)
                     action->setShortcut(QKeySequence::fromString(QString::fromUtf8(r.shortcut),
                                                                  QKeySequence::PortableText));
-                connect(action, &QAction::triggered, this, [this, name] { Trigger(name); });
+                connect(action, &QAction::triggered, this, [this, id = r.id] { Trigger(id); });
             }
             if (r.flags & corvel::MenuHiddenAtStart) action->setVisible(false);
         }
@@ -189,8 +189,33 @@ QAction *frmMain::Action(const QString &objectName) const {
     return d->actions.value(objectName);
 }
 
+QAction *frmMain::Action(corvel::CommandId id) const {
+    return d->actions.value(id.Name());
+}
+
 QMenu *frmMain::Menu(const QString &objectName) const {
     return d->menus.value(objectName);
+}
+
+QMenu *frmMain::Menu(corvel::CommandId id) const {
+    return d->menus.value(id.Name());
+}
+
+bool frmMain::IsKnownCommand(const QString &name) const {
+    return d->actions.contains(name) || d->toolbarCommands.contains(name);
+}
+
+bool frmMain::CommandEnabled(corvel::CommandId id) const {
+    const QString name = id.Name();
+    if (!IsKnownCommand(name)) {
+        qWarning("frmMain: command \"%s\" has no menu row or toolbar button", qPrintable(name));
+        return false;
+    }
+    return CommandEnabled(name);
+}
+
+bool frmMain::HasHandler(corvel::CommandId id) const {
+    return d->handlers.contains(id.Name());
 }
 
 // A command can run when it has a handler, its item and every menu above it
@@ -208,7 +233,13 @@ bool frmMain::CommandEnabled(const QString &name) const {
     return true;
 }
 
-void frmMain::SetHandler(const QString &objectName, std::function<void()> handler) {
+bool frmMain::SetHandler(corvel::CommandId id, std::function<void()> handler) {
+    const QString objectName = id.Name();
+    if (!IsKnownCommand(objectName)) {
+        qWarning("frmMain: handler for \"%s\" refused: no menu row or toolbar button has it",
+                 qPrintable(objectName));
+        return false;
+    }
     const bool had = d->handlers.contains(objectName);
     d->handlers.insert(objectName, std::move(handler));
     if (!had) {
@@ -216,11 +247,10 @@ void frmMain::SetHandler(const QString &objectName, std::function<void()> handle
         if (a && !d->menus.contains(objectName)) {
             bool enable = !d->disabledAtStart.value(objectName);
             std::size_t n = 0;
-            const char *const *docMenus = corvel::DocumentMenuNames(&n);
+            const corvel::CommandId *docMenus = corvel::DocumentMenus(&n);
             for (std::size_t i = 0; i < n; ++i)
-                if (objectName == QLatin1String(docMenus[i]) && !d->documentMenusEnabled)
-                    enable = false;
-            if (objectName == QLatin1String("mnuArquivoSalvar")) {
+                if (docMenus[i] == id && !d->documentMenusEnabled) enable = false;
+            if (id == corvel::cmd::ArquivoSalvar) {
                 ICorvelEdit *ed = CurrentEditor();
                 enable = ed && !ed->Gravado();
             }
@@ -234,12 +264,13 @@ void frmMain::SetHandler(const QString &objectName, std::function<void()> handle
         }
     }
     RefreshToolButtons();
+    return true;
 }
 
-bool frmMain::Trigger(const QString &objectName) {
-    if (!CommandEnabled(objectName)) return false;
+bool frmMain::Trigger(corvel::CommandId id) {
+    if (!CommandEnabled(id)) return false;
     // Copy: a handler may replace itself.
-    const std::function<void()> fn = d->handlers.value(objectName);
+    const std::function<void()> fn = d->handlers.value(id.Name());
     try {
         fn();
     } catch (const std::exception &e) {
@@ -249,6 +280,25 @@ bool frmMain::Trigger(const QString &objectName) {
                         corvel::BaseCaption(), corvel::MsgIcon::Critical);
     }
     return true;
+}
+
+bool frmMain::OpenFile(const QString &path) {
+    if (!d->openFile || !CommandEnabled(corvel::cmd::ArquivoAbrir)) return false;
+    // Copy: the routine may replace itself.
+    const std::function<void(const QString &)> fn = d->openFile;
+    try {
+        fn(QFileInfo(path).absoluteFilePath());
+    } catch (const std::exception &e) {
+        corvel::Message(this,
+                        corvel::ErrorText(QStringLiteral("Ocorreu um erro ao executar o comando."),
+                                          1, QString::fromUtf8(e.what())),
+                        corvel::BaseCaption(), corvel::MsgIcon::Critical);
+    }
+    return true;
+}
+
+void frmMain::SetOpenFileHandler(std::function<void(const QString &)> handler) {
+    d->openFile = std::move(handler);
 }
 
 void frmMain::AddKeyFilter(std::function<bool(QKeyEvent *)> filter) {
@@ -283,10 +333,11 @@ void frmMain::BuildToolbar() {
             d->toolbar->addSeparator();
             continue;
         }
-        const QString command = QString::fromUtf8(r.command);
+        const QString command = r.command.Name();
+        d->toolbarCommands.insert(command);
         QString key = QString::fromUtf8(r.key);
         QString icon = QString::fromUtf8(r.icon);
-        const bool quotes = command == QLatin1String(corvel::kQuoteCommand);
+        const bool quotes = r.command == corvel::kQuoteCommand;
         if (quotes) {
             key = QString::fromUtf8(corvel::QuoteButtonKey(aspas.toUtf8().constData()));
             icon = QuoteIconName(key);
@@ -296,7 +347,7 @@ void frmMain::BuildToolbar() {
         a->setData(key);
         a->setToolTip(key);
         a->setEnabled(false);
-        connect(a, &QAction::triggered, this, [this, command] { Trigger(command); });
+        connect(a, &QAction::triggered, this, [this, id = r.command] { Trigger(id); });
         d->buttons.append({a, command});
         if (quotes) d->quoteButton = a;
     }
@@ -389,8 +440,7 @@ bool frmMain::HandleTabsEvent(QEvent *event) {
     if (event->type() == QEvent::MouseButtonPress) {
         auto *me = static_cast<QMouseEvent *>(event);
         if (me->button() == Qt::RightButton) {
-            if (QMenu *m = d->menus.value(QStringLiteral("mnuArquivo")))
-                m->popup(me->globalPosition().toPoint());
+            if (QMenu *m = Menu(corvel::cmd::Arquivo)) m->popup(me->globalPosition().toPoint());
             return true;
         }
         return false;
@@ -418,10 +468,7 @@ bool frmMain::HandleDrop(QEvent *event) {
         if (!u.isLocalFile()) continue;
         const QString path = u.toLocalFile();
         if (!QFileInfo(path).isFile()) continue;
-        OpenSource = -1;
-        PendingPath = path;
-        Trigger(QStringLiteral("mnuArquivoAbrir"));
-        OpenSource = 0;
+        OpenFile(path);
     }
     return true;
 }
@@ -480,10 +527,7 @@ void frmMain::Form_Load(const QString &commandLine) {
         file.remove(QLatin1Char('"'));
         file = file.trimmed();
         if (!file.isEmpty() && QFileInfo(file).isFile()) {
-            OpenSource = -1;
-            PendingPath = file;
-            Trigger(QStringLiteral("mnuArquivoAbrir"));
-            OpenSource = 0;
+            OpenFile(file);
         }
         // 6: one empty document.
         if (d->tabs->count() == 0 &&
@@ -525,9 +569,6 @@ void frmMain::Form_LinkExecute(const QString &text) {
     QCoreApplication::processEvents();
     if (ICorvelEdit *ed = CurrentEditor()) ed->Foco();
     if (!text.isEmpty() && QFileInfo(text).isFile()) {
-        OpenSource = -1;
-        PendingPath = text;
-        Trigger(QStringLiteral("mnuArquivoAbrir"));
-        OpenSource = 0;
+        OpenFile(text);
     }
 }

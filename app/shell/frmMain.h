@@ -1,8 +1,10 @@
 #pragma once
 // The main window: menus and toolbar (declared as data), the tab strip with
 // one CorvelEdit per document, the progress bar, the status bar and the three
-// timers. Commands of every subsystem are attached by object name through
-// SetHandler, so each subsystem keeps its own handlers in its own folder.
+// timers. Commands of every subsystem are attached by their id (CommandIds.h)
+// through SetHandler, so each subsystem keeps its own handlers in its own
+// folder.
+#include "CommandIds.h"
 #include "corvel/ICorvelEdit.h"
 
 #include <QMainWindow>
@@ -68,22 +70,31 @@ public:
     QToolBar *Ferramentas() const;
 
     // ---- commands -----------------------------------------------------------
-    // Menu item or submenu action by object name ("mnuArquivoAbrir",
+    // Menu item or submenu action by id or object name ("mnuArquivoAbrir",
     // "mnuHeader(1)"), or nullptr.
+    QAction *Action(corvel::CommandId id) const;
     QAction *Action(const QString &objectName) const;
+    QMenu *Menu(corvel::CommandId id) const;
     QMenu *Menu(const QString &objectName) const;
     // Attaches the command of a menu item (and of the toolbar buttons that run
-    // it) and enables the item. Items without a handler stay disabled.
-    void SetHandler(const QString &objectName, std::function<void()> handler);
+    // it) and enables the item. Items without a handler stay disabled. An id
+    // that neither a menu row nor a toolbar button has is refused with a
+    // warning (false).
+    bool SetHandler(corvel::CommandId id, std::function<void()> handler);
+    bool HasHandler(corvel::CommandId id) const;
     // Runs a menu item's command as a click would; false when it has none or
     // is disabled.
-    bool Trigger(const QString &objectName);
+    bool Trigger(corvel::CommandId id);
+    // True when the command has a handler, its item and every menu above it
+    // are enabled and no long task runs. False, with a warning, for an id no
+    // row has.
+    bool CommandEnabled(corvel::CommandId id) const;
     // Key preview: filters see every key press aimed at the main window or a
     // document before the editor does; returning true consumes the key.
     void AddKeyFilter(std::function<bool(QKeyEvent *)> filter);
     // Toolbar button by its key ("Salvar", "Negrito"; "Aspas" finds the
     // quotes button whatever its style), or nullptr. The quotes button runs
-    // the command attached with SetHandler("CycleQuoteStyle", fn).
+    // the command attached with SetHandler(corvel::cmd::CycleQuoteStyle, fn).
     QAction *ToolButton(const QString &key) const;
     // Sets the quotes button's key, tooltip and picture: "Aspas Duplas",
     // "Aspas ASP", "Aspas Simples" or "Aspas PHP".
@@ -96,9 +107,11 @@ public:
     bool HasComando() const;
 
     // ---- open command -------------------------------------------------------
-    // Read by the open command: -1 with a pending path opens that file.
-    int OpenSource = 0;
-    QString PendingPath;
+    // Opens path as the open command would (the command line, a hand-over, a
+    // drop), through the routine the file commands attach; runs only when the
+    // open command could run. False when it did not run.
+    bool OpenFile(const QString &path);
+    void SetOpenFileHandler(std::function<void(const QString &path)> handler);
 
     // ---- load/unload steps owned by other subsystems ------------------------
     struct Hooks {
@@ -140,6 +153,7 @@ private:
     void Tabs_Click();
     void RefreshToolButtons();
     bool CommandEnabled(const QString &name) const;
+    bool IsKnownCommand(const QString &name) const;
     void RunKeyPreview(QKeyEvent *event, bool *consumed);
     bool HandleTabsEvent(QEvent *event);
     bool HandleDrop(QEvent *event);

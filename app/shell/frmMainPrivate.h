@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -29,6 +30,7 @@ struct frmMain::Private {
         QString command;
     };
     QList<Button> buttons;
+    QSet<QString> toolbarCommands; // commands the buttons run
     QAction *quoteButton = nullptr;
 
     // documents
@@ -47,6 +49,7 @@ struct frmMain::Private {
 
     QList<std::function<bool(QKeyEvent *)>> keyFilters;
     std::function<void(const QString &, int)> comando;
+    std::function<void(const QString &)> openFile;
     Hooks hooks;
     bool busy = false;
     bool loadFailed = false;

@@ -151,6 +151,9 @@ bool ColorizeCurrentDocument(frmMain &m) {
               passes.escape, passes.lines, passes.tags, passes.attributes, passes.unicode);
     work.get()->setTextoRTF(rtf);
     g_timings.rtfLoad = Lap(clock);
+    // Only formatting may change: rich text that reads back as other
+    // characters never reaches the document.
+    if (work.get()->Texto() != body) return false;
 
     // The work editor holds the body's characters unchanged, at the same
     // positions.
@@ -178,8 +181,8 @@ namespace {
 // (busy mode from busyAbove characters) while work runs, the selection given
 // back, the timings and the command's own status text. A document longer than
 // refuseAbove is refused with the refusal text.
-void RunOnWholeDocument(frmMain &m, const QString &rightControlMenu, int busyAbove, int refuseAbove,
-                        const QString &refusal, const QString &done,
+void RunOnWholeDocument(frmMain &m, corvel::CommandId rightControlMenu, int busyAbove,
+                        int refuseAbove, const QString &refusal, const QString &done,
                         const std::function<void(ICorvelEdit *)> &work) {
     if (RightControlDown()) {
         m.Trigger(rightControlMenu);
@@ -213,30 +216,33 @@ void StandardizeFont(ICorvelEdit *ed) {
     const RtfTemplate t = BuildRtfTemplate(s.face, s.halfPoints, {RtfColorEntry(s.text)});
     QElapsedTimer phase;
     phase.start();
-    const QString rtf =
-        t.head + ColorizeBody(doc.get()->Texto(), s.halfPoints) + t.closing + t.tail;
+    const QString before = doc.get()->Texto();
+    const QString rtf = t.head + ColorizeBody(before, s.halfPoints) + t.closing + t.tail;
     g_timings.passes = Lap(phase);
     doc.get()->setTextoRTF(QString());
     doc.get()->setTextoRTF(rtf);
+    // Only formatting may change: should the rich text read back as other
+    // characters, the document gets its own text back.
+    if (doc.get() && doc.get()->Texto() != before) doc.get()->setTexto(before);
     g_timings.copyBack = Lap(phase);
 }
 
 } // namespace
 
 void ColorizeCommand(frmMain &m) {
-    RunOnWholeDocument(m, QStringLiteral("mnuInserirLink"), 307200, 512000,
+    RunOnWholeDocument(m, corvel::cmd::InserirLink, 307200, 512000,
                        QStringLiteral("Colorizar não disponível para textos maiores de 500 kbytes"),
                        QStringLiteral("Colorizar HTML"),
                        [&m](ICorvelEdit *) { ColorizeCurrentDocument(m); });
 }
 
 void StandardizeFontCommand(frmMain &m) {
-    RunOnWholeDocument(m, QStringLiteral("mnuInserirImagem"), 102400, -1, QString(),
+    RunOnWholeDocument(m, corvel::cmd::InserirImagem, 102400, -1, QString(),
                        QStringLiteral("Padronizar Fonte"), StandardizeFont);
 }
 
 void RegisterColouriser(frmMain &m) {
     InstallKeyStateWatcher();
-    m.SetHandler(QStringLiteral("mnuFerramentasColorizar"), [&m] { ColorizeCommand(m); });
-    m.SetHandler(QStringLiteral("mnuFerramentasPadronizar"), [&m] { StandardizeFontCommand(m); });
+    m.SetHandler(corvel::cmd::FerramentasColorizar, [&m] { ColorizeCommand(m); });
+    m.SetHandler(corvel::cmd::FerramentasPadronizar, [&m] { StandardizeFontCommand(m); });
 }

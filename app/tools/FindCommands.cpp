@@ -43,13 +43,12 @@ bool GoToLine(ICorvelEdit *ed, QWidget *parent) {
 
 void RegisterFindCommands(frmMain &m) {
     frmMain *w = &m;
-    m.SetHandler(QStringLiteral("mnuEditarProcurar"), [w] {
+    m.SetHandler(corvel::cmd::EditarProcurar, [w] {
         corvel::OpenFindDialog(w->CurrentEditor(), w);
         w->ShowStatusMessage(QStringLiteral("Procurar e Substituir"));
     });
-    m.SetHandler(QStringLiteral("mnuEditarProcurarProx"),
-                 [w] { corvel::FindNext(w->CurrentEditor()); });
-    m.SetHandler(QStringLiteral("mnuFerramentasIrPara"), [w] {
+    m.SetHandler(corvel::cmd::EditarProcurarProx, [w] { corvel::FindNext(w->CurrentEditor()); });
+    m.SetHandler(corvel::cmd::FerramentasIrPara, [w] {
         if (corvel::GoToLine(w->CurrentEditor(), w))
             w->ShowStatusMessage(QStringLiteral("Ir para Linha"));
     });

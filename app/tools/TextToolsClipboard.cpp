@@ -105,12 +105,12 @@ void PasteFormatted(frmMain &m) {
 } // namespace
 
 void RegisterClipboardCommands(frmMain &m) {
-    m.SetHandler(QStringLiteral("mnuRecortarPlano"), [&m] { Copy(m, false, true); });
-    m.SetHandler(QStringLiteral("mnuCopiarPlano"), [&m] { Copy(m, false, false); });
-    m.SetHandler(QStringLiteral("mnuRecortarFormatado"), [&m] { Copy(m, true, true); });
-    m.SetHandler(QStringLiteral("mnuCopiarFormatado"), [&m] { Copy(m, true, false); });
-    m.SetHandler(QStringLiteral("mnuColarPlano"), [&m] { PastePlain(m); });
-    m.SetHandler(QStringLiteral("mnuColarFormatado"), [&m] { PasteFormatted(m); });
+    m.SetHandler(corvel::cmd::RecortarPlano, [&m] { Copy(m, false, true); });
+    m.SetHandler(corvel::cmd::CopiarPlano, [&m] { Copy(m, false, false); });
+    m.SetHandler(corvel::cmd::RecortarFormatado, [&m] { Copy(m, true, true); });
+    m.SetHandler(corvel::cmd::CopiarFormatado, [&m] { Copy(m, true, false); });
+    m.SetHandler(corvel::cmd::ColarPlano, [&m] { PastePlain(m); });
+    m.SetHandler(corvel::cmd::ColarFormatado, [&m] { PasteFormatted(m); });
 }
 
 } // namespace corvel::texttools

@@ -79,10 +79,10 @@ void TextFont(frmMain &m) {
 } // namespace
 
 void RegisterColourCommands(frmMain &m) {
-    m.SetHandler(QStringLiteral("mnuFerramentasEscrCor"), [&m] { WriteColour(m); });
-    m.SetHandler(QStringLiteral("mnuCorFonteCor"), [&m] { TextColour(m); });
-    m.SetHandler(QStringLiteral("mnuCorFonteQual"), [&m] { WhichColour(m); });
-    m.SetHandler(QStringLiteral("mnuCorFonteFonte"), [&m] { TextFont(m); });
+    m.SetHandler(corvel::cmd::FerramentasEscrCor, [&m] { WriteColour(m); });
+    m.SetHandler(corvel::cmd::CorFonteCor, [&m] { TextColour(m); });
+    m.SetHandler(corvel::cmd::CorFonteQual, [&m] { WhichColour(m); });
+    m.SetHandler(corvel::cmd::CorFonteFonte, [&m] { TextFont(m); });
 }
 
 } // namespace corvel::texttools

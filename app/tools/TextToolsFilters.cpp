@@ -14,7 +14,7 @@ int TabWidth() {
 }
 
 struct FilterCommand {
-    const char *menu;
+    corvel::CommandId menu;
     const char *finalMessage;
     QString (*transform)(const QString &);
 };
@@ -27,17 +27,18 @@ QString TabsToSpacesBySetting(const QString &t) {
 }
 
 const FilterCommand kFilters[] = {
-    {"mnuFiltrarDuploEspaco", "Remover Duplo Espaço", RemoveDoubleSpaces},
-    {"mnuFiltrarAcentos", "Remover Acentuação", RemoveAccents},
-    {"mnuFiltrarEspacosComeco", "Remover Espaços no Começo das Linhas", RemoveLeadingSpaces},
-    {"mnuFiltrarEspacosFinal", "Remover Espaços no Final das Linhas", RemoveTrailingSpaces},
-    {"mnuAjustarMaiusculo", "Todos em Maiúsculo", ToUpperCase},
-    {"mnuAjustarMinusculo", "Todos em Minúsculo", ToLowerCase},
-    {"mnuAjustarSentenca", "Todos em Sentença", ToSentenceCase},
-    {"mnuAjustarEspTab", "Espaços para Tabs", SpacesToTabsBySetting},
-    {"mnuAjustarTabEsp", "Tabs para Espaços", TabsToSpacesBySetting},
-    {"mnuCarEsp(1)", "Converter Caracteres Especiais", ConvertSpecialChars},
-    {"mnuCarEsp(2)", "Reverter Caracteres Especiais", RevertSpecialChars},
+    {corvel::cmd::FiltrarDuploEspaco, "Remover Duplo Espaço", RemoveDoubleSpaces},
+    {corvel::cmd::FiltrarAcentos, "Remover Acentuação", RemoveAccents},
+    {corvel::cmd::FiltrarEspacosComeco, "Remover Espaços no Começo das Linhas",
+     RemoveLeadingSpaces},
+    {corvel::cmd::FiltrarEspacosFinal, "Remover Espaços no Final das Linhas", RemoveTrailingSpaces},
+    {corvel::cmd::AjustarMaiusculo, "Todos em Maiúsculo", ToUpperCase},
+    {corvel::cmd::AjustarMinusculo, "Todos em Minúsculo", ToLowerCase},
+    {corvel::cmd::AjustarSentenca, "Todos em Sentença", ToSentenceCase},
+    {corvel::cmd::AjustarEspTab, "Espaços para Tabs", SpacesToTabsBySetting},
+    {corvel::cmd::AjustarTabEsp, "Tabs para Espaços", TabsToSpacesBySetting},
+    {corvel::cmd::CarEsp(1), "Converter Caracteres Especiais", ConvertSpecialChars},
+    {corvel::cmd::CarEsp(2), "Reverter Caracteres Especiais", RevertSpecialChars},
 };
 
 void RemoveLineBreaksCommand(frmMain &m) {
@@ -68,10 +69,9 @@ void RegisterFilterCommands(frmMain &m) {
     for (const FilterCommand &f : kFilters) {
         const QString message = QString::fromUtf8(f.finalMessage);
         auto transform = f.transform;
-        m.SetHandler(QString::fromLatin1(f.menu),
-                     [&m, message, transform] { RunTextFilter(m, transform, message); });
+        m.SetHandler(f.menu, [&m, message, transform] { RunTextFilter(m, transform, message); });
     }
-    m.SetHandler(QStringLiteral("mnuFiltrarQuebrasLinha"), [&m] { RemoveLineBreaksCommand(m); });
+    m.SetHandler(corvel::cmd::FiltrarQuebrasLinha, [&m] { RemoveLineBreaksCommand(m); });
 }
 
 } // namespace corvel::texttools

@@ -45,14 +45,14 @@ QString DiskSize(ICorvelEdit *ed) {
 } // namespace
 
 void RegisterInfoCommands(frmMain &m) {
-    m.SetHandler(QStringLiteral("mnuFerramentasCont"), [&m] { Counters(m); });
-    m.SetHandler(QStringLiteral("mnuEditarDesfazer"), [&m] {
+    m.SetHandler(corvel::cmd::FerramentasCont, [&m] { Counters(m); });
+    m.SetHandler(corvel::cmd::EditarDesfazer, [&m] {
         ICorvelEdit *ed = m.CurrentEditor();
         if (!ed) return;
         ed->Desfazer();
         m.ShowStatusMessage(QStringLiteral("Desfazer"));
     });
-    m.SetHandler(QStringLiteral("mnuEditarSelecionarTudo"), [&m] {
+    m.SetHandler(corvel::cmd::EditarSelecionarTudo, [&m] {
         ICorvelEdit *ed = m.CurrentEditor();
         if (!ed) return;
         ed->setSelInicio(0);
@@ -61,34 +61,34 @@ void RegisterInfoCommands(frmMain &m) {
     });
 
     for (int i = 1; i <= 10; ++i) {
-        m.SetHandler(QStringLiteral("mnuInfoDataHoraItem(%1)").arg(i), [&m, i] {
+        m.SetHandler(corvel::cmd::InfoDataHoraItem(i), [&m, i] {
             if (!m.CurrentEditor()) return;
             InsertAtCaret(m, DateTimeText(i));
             m.ShowStatusMessage(QStringLiteral("Data/Hora Corrente"));
         });
     }
-    m.SetHandler(QStringLiteral("mnuUsuarioNome"), [&m] {
+    m.SetHandler(corvel::cmd::UsuarioNome, [&m] {
         InsertFor(m, [](ICorvelEdit *) {
             return ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("Usuario"));
         });
     });
-    m.SetHandler(QStringLiteral("mnuUsuarioEmail"), [&m] {
+    m.SetHandler(corvel::cmd::UsuarioEmail, [&m] {
         InsertFor(m, [](ICorvelEdit *) {
             return ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("Email"));
         });
     });
-    m.SetHandler(QStringLiteral("mnuDocumentoNome"), [&m] {
+    m.SetHandler(corvel::cmd::DocumentoNome, [&m] {
         InsertFor(m, [](ICorvelEdit *ed) { return QFileInfo(ed->Arquivo()).fileName(); });
     });
-    m.SetHandler(QStringLiteral("mnuDocumentoCaminho"),
+    m.SetHandler(corvel::cmd::DocumentoCaminho,
                  [&m] { InsertFor(m, [](ICorvelEdit *ed) { return ed->Arquivo(); }); });
-    m.SetHandler(QStringLiteral("mnuTamanhoDisco"), [&m] {
+    m.SetHandler(corvel::cmd::TamanhoDisco, [&m] {
         ICorvelEdit *ed = m.CurrentEditor();
         if (!ed) return;
         const QString size = DiskSize(ed);
         if (!size.isEmpty()) InsertAtCaret(m, size);
     });
-    m.SetHandler(QStringLiteral("mnuTamanhoEdicao"),
+    m.SetHandler(corvel::cmd::TamanhoEdicao,
                  [&m] { InsertFor(m, [](ICorvelEdit *ed) { return FormatSize(ed->Tamanho()); }); });
 }
 

@@ -39,13 +39,13 @@ void RunNumberCommand(frmMain &m, const NumberCommand &c) {
 } // namespace
 
 void RegisterNumberCommands(frmMain &m) {
-    m.SetHandler(QStringLiteral("mnuExtensoMoeda"), [&m] {
+    m.SetHandler(corvel::cmd::ExtensoMoeda, [&m] {
         RunNumberCommand(m, {QStringLiteral("Entre com o valor monetário (formato 99,99)"),
                              QStringLiteral("Extenso Moeda"),
                              QStringLiteral("Valor inválido ou fora do limite (9.999.999,99)"),
                              QStringLiteral("Extenso (Moeda)"), MoneyAnswerWords});
     });
-    m.SetHandler(QStringLiteral("mnuExtensoNumero"), [&m] {
+    m.SetHandler(corvel::cmd::ExtensoNumero, [&m] {
         RunNumberCommand(m, {QStringLiteral("Entre com o número (inteiro)"),
                              QStringLiteral("Extenso Número"),
                              QStringLiteral("Valor inválido ou fora do limite (9.999.999)"),

@@ -258,8 +258,17 @@ void frmProcurar::btnRegExp_Click() {
     const bool ignoreCase = !chkCasoSensitivo->isChecked();
     bool found = ed->ProcurarRegExp(s, ignoreCase);
     if (!found) {
-        // An invalid pattern ends the action quietly.
-        if (!ed->UltimoErro().isEmpty()) return;
+        // An invalid pattern is no "not found": say what is wrong and where,
+        // and do not retry from the start.
+        const QString error = ed->UltimoErro();
+        if (!error.isEmpty()) {
+            FindBeep();
+            Message(this,
+                    QStringLiteral("A expressão procurada não é uma expressão regular válida.") +
+                        QStringLiteral("\r\n\r\n") + error,
+                    QStringLiteral("Expressão Inválida"), MsgIcon::Warning, MsgButtons::Ok);
+            return;
+        }
         if (chkInicio->isChecked()) {
             CaretToStart(ed);
             found = ed->ProcurarRegExp(s, ignoreCase);

@@ -23,10 +23,12 @@ public:
     QQueue<corvel::MsgAnswer> answers;
     QQueue<QString> inputs; // a null QString means "cancelled"
     QQueue<QString> files;  // open/save/folder answers; "" = cancelled
+    QQueue<int> fileTypes;  // file type chosen in the next open dialog (1-based)
     QQueue<int> colours;    // -1 = cancelled
     QQueue<QFont> fonts;
     QStringList prompts;       // prompts of the input boxes shown
     QStringList chooserTitles; // captions of the colour and font choosers shown
+    QStringList openTitles;    // captions of the open-file dialogs shown
 
     corvel::MsgAnswer message(QWidget *, const QString &text, const QString &title,
                               corvel::MsgIcon icon, corvel::MsgButtons buttons,
@@ -44,7 +46,10 @@ public:
         *value = v;
         return true;
     }
-    QString openFile(QWidget *, const QString &, const QString &, const QString &, int *) override {
+    QString openFile(QWidget *, const QString &title, const QString &, const QString &,
+                     int *filterIndex) override {
+        openTitles << title;
+        if (!fileTypes.isEmpty()) *filterIndex = fileTypes.dequeue();
         return files.isEmpty() ? QString() : files.dequeue();
     }
     QString saveFile(QWidget *, const QString &, const QString &, const QString &, int *) override {

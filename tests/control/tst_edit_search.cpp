@@ -114,6 +114,85 @@ private slots:
         QCOMPARE(ed->SelTamanho(), 0);
     }
 
+    // The ECMAScript forms the engine lacks are translated, inside classes
+    // too; the text is searched from 0 with nothing selected.
+    void ecmaScriptForms_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("found"); // "-" for no match
+        QTest::newRow("\\u") << "xAy"
+                             << "\\u0041"
+                             << "A";
+        QTest::newRow("\\u ignoring case") << "xay"
+                                           << "\\u0041"
+                                           << "a";
+        QTest::newRow("\\u beyond latin")
+            << QString::fromUtf8("a€b") << "\\u20AC" << QString::fromUtf8("€");
+        QTest::newRow("\\u in class") << "x-b"
+                                      << "[\\u002d\\u0061]"
+                                      << "-";
+        QTest::newRow("\\u in range") << "123c"
+                                      << "[\\u0061-\\u0063]+"
+                                      << "c";
+        QTest::newRow("\\u short is u") << "xu00y"
+                                        << "\\u00"
+                                        << "u00";
+        QTest::newRow("\\x") << "x-y"
+                             << "\\x2d"
+                             << "-";
+        QTest::newRow("\\x short is x") << "axg"
+                                        << "\\xg"
+                                        << "xg";
+        QTest::newRow("[^] crosses lines") << "a\r\nb"
+                                           << "a[^][^]b"
+                                           << "a\r\nb";
+        QTest::newRow("[] matches nothing") << "ab"
+                                            << "a[]|b"
+                                            << "b";
+        QTest::newRow("[]] is [] then ]") << "]a"
+                                          << "[]]|a"
+                                          << "a";
+        QTest::newRow("escaped bracket") << "a[]"
+                                         << "\\[\\]"
+                                         << "[]";
+        QTest::newRow("[\\]] keeps its class") << "a]"
+                                               << "[\\]]"
+                                               << "]";
+    }
+    void ecmaScriptForms() {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(QString, found);
+        auto ed = NewEditor();
+        ed->setTexto(text);
+        ed->setSelInicio(0);
+        const bool ok = ed->ProcurarRegExp(pattern);
+        QCOMPARE(ed->UltimoErro(), QString());
+        QCOMPARE(ok ? ed->SelTexto() : QString("-"), found);
+    }
+
+    // The error names the place in the pattern as the user wrote it, counted
+    // from 1, after any translation before it.
+    void invalidPatternNamesItsPlace_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("position");
+        QTest::newRow("open group") << "(ab" << 4;
+        QTest::newRow("after \\u") << "\\u0041\\u0042(" << 14;
+        QTest::newRow("quantifier first") << "*a" << 1;
+        QTest::newRow("after [^]") << "[^]x)" << 5;
+    }
+    void invalidPatternNamesItsPlace() {
+        QFETCH(QString, pattern);
+        QFETCH(int, position);
+        auto ed = NewEditor();
+        ed->setTexto("abc");
+        ed->setSelInicio(0);
+        QVERIFY(!ed->ProcurarRegExp(pattern));
+        QVERIFY2(ed->UltimoErro().startsWith(
+                     QString("Expressão regular inválida (posição %1): ").arg(position)),
+                 qPrintable(ed->UltimoErro()));
+    }
+
     void invalidPatternIsReportedNotThrown() {
         auto ed = NewEditor();
         ed->setTexto("(abc");

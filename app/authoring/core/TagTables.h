@@ -1,6 +1,8 @@
 #pragma once
 // The tag commands of the Inserir, Formatar, Tabela, Lista, Formulário and
 // Frame menus, as data: what each writes and what it shows afterwards.
+#include "CommandIds.h"
+
 #include <QString>
 #include <QVector>
 
@@ -17,7 +19,7 @@ struct TagSnippet {
 
 // A menu item that always writes its construct.
 struct InlineTagCommand {
-    const char *menu; // object name, with "(n)" for array items
+    CommandId menu;
     TagSnippet snippet;
     const char *status; // nullptr: no status text
 };
@@ -26,7 +28,7 @@ const QVector<InlineTagCommand> &InlineTagCommands();
 // A menu item that writes the bare tag when its setting allows, else opens
 // the command dialog.
 struct PerTagCommand {
-    const char *menu;
+    CommandId menu;
     const char *setting; // key in "Configuracao"
     TagSnippet direct;
     const char *comando; // command dialog name
@@ -38,7 +40,7 @@ const QVector<PerTagCommand> &PerTagCommands();
 
 // A menu item that always opens the command dialog.
 struct ComandoCommand {
-    const char *menu;
+    CommandId menu;
     const char *comando;
     int helpId;
     const char *status;

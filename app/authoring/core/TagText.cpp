@@ -29,6 +29,26 @@ QString ApplyQuoteStyle(const QString &text, const QString &style) {
     return out;
 }
 
+QString StyleTagText(const QString &text, const TagOptions &o, bool applyCase) {
+    return ApplyQuoteStyle(o.lowerCase && applyCase ? text.toLower() : text, o.quoteStyle);
+}
+
+int StyledCaretBack(const QString &openText, const QString &closeText, int caretBack,
+                    bool separateLines, const TagOptions &o, bool applyCase) {
+    if (caretBack <= 0) return caretBack;
+    const int inClose = qMin(caretBack, int(closeText.size()));
+    int back = int(StyleTagText(closeText.right(inClose), o, applyCase).size());
+    int rest = caretBack - inClose;
+    // Inline, a longer distance reaches into the opening text; on separate
+    // lines it runs through the unstyled line breaks and padding.
+    if (!separateLines && rest > 0) {
+        const int inOpen = qMin(rest, int(openText.size()));
+        back += int(StyleTagText(openText.right(inOpen), o, applyCase).size());
+        rest -= inOpen;
+    }
+    return back + rest;
+}
+
 TagInsertResult PlanTagInsert(const TagInsertRequest &r) {
     static const QString crlf = QStringLiteral("\r\n");
     TagInsertResult res;

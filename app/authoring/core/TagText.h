@@ -20,6 +20,18 @@ TagOptions ReadTagOptions();
 // any other style leaves the text as it is.
 QString ApplyQuoteStyle(const QString &text, const QString &style);
 
+// A text as the insertion writes it: lower case when the options ask for it
+// and applyCase is set, then the quote style.
+QString StyleTagText(const QString &text, const TagOptions &o, bool applyCase);
+
+// The caret distance from the end of the construct once its texts are
+// styled. caretBack counts characters of the texts as given (the closing text
+// first, then, inline, the opening one); a quote doubled or escaped within
+// that distance moves the caret back as many characters more, so it lands at
+// the same place of the construct in every quote style.
+int StyledCaretBack(const QString &openText, const QString &closeText, int caretBack,
+                    bool separateLines, const TagOptions &o, bool applyCase);
+
 // What the insertion does to the document.
 struct TagInsertRequest {
     QString openText;

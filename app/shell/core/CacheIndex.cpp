@@ -233,20 +233,23 @@ QString ChangedFileMessage(const QString &file, const QString &info, const QStri
                                   "atualizações externas feitas no arquivo. Abaixo, os dados "
                                   "referentes aos arquivos:") +
                    kCrLf + kCrLf;
+    // A part the entry lacks (an old or damaged index) is said to be
+    // unknown, never shown as a blank.
+    const QString unknown = QStringLiteral("desconhecido");
     if (dateDiffers) {
-        text += QStringLiteral("Data do arquivo gerado no Corvel: \t") + cached.date + kCrLf +
+        text += QStringLiteral("Data do arquivo gerado no Corvel: \t") +
+                (cached.date.isEmpty() ? unknown : cached.date) + kCrLf +
                 QStringLiteral("Data do arquivo existente em disco: \t") + diskDate + kCrLf + kCrLf;
     }
     if (sizeDiffers) {
-        const auto shown = [](const QString &size) {
+        const auto shown = [&unknown](const QString &size) {
             bool ok = false;
             const qint64 n = size.toLongLong(&ok);
-            return ok ? FormatBytes(n) : size;
+            return ok && n >= 0 ? FormatBytes(n) + QStringLiteral(" bytes") : unknown;
         };
         text += QStringLiteral("Tamanho do arquivo gerado no Corvel: \t") + shown(cached.size) +
-                QStringLiteral(" bytes") + kCrLf +
-                QStringLiteral("Tamanho do arquivo existente em disco: \t") + shown(diskSize) +
-                QStringLiteral(" bytes") + kCrLf + kCrLf;
+                kCrLf + QStringLiteral("Tamanho do arquivo existente em disco: \t") +
+                shown(diskSize) + kCrLf + kCrLf;
     }
     text += QStringLiteral("Você deseja carregar o arquivo existente no cache do Corvel?") + kCrLf +
             kCrLf + QStringLiteral("Clique 'Sim' para carregar o arquivo gravado pelo Corvel") +

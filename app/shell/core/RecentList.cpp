@@ -33,7 +33,9 @@ QStringList InsertAtTop(const QStringList &entries, const QString &path, int siz
     for (int i = 0; i < size; ++i) {
         const QString e = entries.value(i).trimmed();
         work << e;
-        if (!e.isEmpty() && e.toUpper() == path.toUpper()) match = i + 1;
+        // Paths that differ in letter case name two files here, as for the
+        // "already open" check.
+        if (!e.isEmpty() && e == path) match = i + 1;
     }
     if (match > 0) work.removeAt(match);
     return work.mid(0, size);

@@ -21,9 +21,9 @@ QStringList ReadRecentList(const RecentListKind &kind);
 // Stores items as entries 1..size (missing ones empty).
 void StoreRecentList(const RecentListKind &kind, const QStringList &items);
 
-// Puts path at the top of entries (size items): an entry equal to it without
-// regard to letter case is removed, so the others keep their order; without
-// one, the last entry falls off.
+// Puts path at the top of entries (size items): an entry equal to it (letter
+// case counts) is removed, so the others keep their order; without one, the
+// last entry falls off.
 QStringList InsertAtTop(const QStringList &entries, const QString &path, int size);
 
 // The non-empty entries for which exists() holds, in order, then empty ones

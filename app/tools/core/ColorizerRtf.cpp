@@ -40,10 +40,11 @@ bool RtfHalfPoints(const QString &tamanho, int *halfPoints) {
 RtfTemplate BuildRtfTemplate(const QString &face, int halfPoints, const QStringList &colours) {
     const QString n = QString::number(halfPoints);
     const QString crlf = QStringLiteral("\r\n");
+    const QString name = RtfEscapeText(face);
     RtfTemplate t;
     t.head =
         QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss ") +
-        face + QStringLiteral(";}{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss ") + face +
+        name + QStringLiteral(";}{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss ") + name +
         QStringLiteral(";}}") + crlf + QStringLiteral("{\\colortbl");
     for (const QString &c : colours)
         t.head += c + QLatin1Char(';');
@@ -71,25 +72,42 @@ bool ReadColorizerSettings(ColorizerSettings *s) {
 
 namespace {
 
+void AppendHexByte(QString &out, ushort b) {
+    static const char digits[] = "0123456789abcdef";
+    out.append(QLatin1String("\\'"));
+    out.append(QLatin1Char(digits[(b >> 4) & 15]));
+    out.append(QLatin1Char(digits[b & 15]));
+}
+
 // Characters beyond ASCII as \uN? (N a signed 16-bit number, one fallback
-// character), so the RTF carries every UTF-16 unit whatever its code page.
-QString EscapeNonAscii(const QString &body) {
+// character), so the RTF carries every UTF-16 unit whatever its code page,
+// and ASCII controls other than tab and the line break characters (which
+// the reader would skip as formatting) as \'hh.
+bool NeedsEscape(ushort u) {
+    return u > 0x7F || (u < 0x20 && u != '\t' && u != '\r' && u != '\n');
+}
+
+QString EscapeBodyCharacters(const QString &body) {
     const QChar *data = body.constData();
     const qsizetype n = body.size();
     qsizetype count = 0;
     for (qsizetype i = 0; i < n; ++i)
-        if (data[i].unicode() > 0x7F) ++count;
+        if (NeedsEscape(data[i].unicode())) ++count;
     if (count == 0) return body;
     QString out;
     out.reserve(n + count * 8);
     qsizetype from = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const ushort u = data[i].unicode();
-        if (u <= 0x7F) continue;
+        if (!NeedsEscape(u)) continue;
         out.append(data + from, i - from);
-        out.append(QLatin1String("\\u"));
-        out.append(QString::number(qint16(u)));
-        out.append(QLatin1Char('?'));
+        if (u > 0x7F) {
+            out.append(QLatin1String("\\u"));
+            out.append(QString::number(qint16(u)));
+            out.append(QLatin1Char('?'));
+        } else {
+            AppendHexByte(out, u);
+        }
         from = i + 1;
     }
     out.append(data + from, n - from);
@@ -103,6 +121,27 @@ double Lap(QElapsedTimer &t) {
 }
 
 } // namespace
+
+QString RtfEscapeText(const QString &text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar ch : text) {
+        const ushort u = ch.unicode();
+        if (u == '\\' || u == '{' || u == '}') {
+            out.append(QLatin1Char('\\'));
+            out.append(ch);
+        } else if (u == ';' || u < 0x20 || u == 0x7F) {
+            AppendHexByte(out, u);
+        } else if (u > 0x7F) {
+            out.append(QLatin1String("\\u"));
+            out.append(QString::number(qint16(u)));
+            out.append(QLatin1Char('?'));
+        } else {
+            out.append(ch);
+        }
+    }
+    return out;
+}
 
 QString ColorizeBody(const QString &text, int halfPoints, PassTimings *timings) {
     static const QRegularExpression escape(QStringLiteral("([{}\\\\])"),
@@ -133,7 +172,7 @@ QString ColorizeBody(const QString &text, int halfPoints, PassTimings *timings) 
                             QStringLiteral("\\cf1 "),
                         b);
     const double tAttributes = Lap(t);
-    b = EscapeNonAscii(b);
+    b = EscapeBodyCharacters(b);
     if (timings) *timings = {tEscape, tLines, tTags, tAttributes, Lap(t)};
     return b;
 }

@@ -22,13 +22,21 @@ int ColourSetting(const QString &key);
 // when the text is not a number.
 bool RtfHalfPoints(const QString &tamanho, int *halfPoints);
 
+// Text from outside (a face name from the settings, a value read from a
+// file) as RTF text: "\", "{" and "}" escaped, ";" (which ends a font or
+// colour table entry) and other ASCII controls as \'hh, characters beyond
+// ASCII as \uN with "?" as their fallback. Whatever the text holds, the RTF
+// around it keeps its structure.
+QString RtfEscapeText(const QString &text);
+
 struct RtfTemplate {
     QString head;
     QString closing;
     QString tail;
 };
 // Head, closing and tail for face F, size N (half-points) and the colour
-// entries of the colour table, in order.
+// entries of the colour table, in order. The face name is escaped; the colour
+// entries are RTF already (RtfColorEntry).
 RtfTemplate BuildRtfTemplate(const QString &face, int halfPoints, const QStringList &colours);
 
 // Everything the colouriser reads from the settings.
@@ -47,8 +55,9 @@ struct PassTimings {
 
 // The body of the RTF: the four passes over the plain text (CR LF breaks),
 // with every character kept: the control words that end a tag are closed so
-// that the attribute pass cannot take their delimiting space for text, and
-// characters beyond ASCII are written as \u escapes.
+// that the attribute pass cannot take their delimiting space for text,
+// characters beyond ASCII are written as \u escapes and ASCII controls other
+// than tab, CR and LF as \'hh.
 QString ColorizeBody(const QString &text, int halfPoints, PassTimings *timings = nullptr);
 
 // Start and length of each HTML comment ("<!--" to the first "-->") and of

@@ -82,7 +82,7 @@ private slots:
             d->DynText()->setText("a.gif");
             d->btnConcluir_Click();
         });
-        QVERIFY(m.Trigger("mnuInserirImagem"));
+        QVERIFY(m.Trigger(corvel::cmd::InserirImagem));
         QVERIFY(seen);
         QCOMPARE(ed->Texto().toUpper(), QString("X<IMG SRC=\"A.GIF\">"));
 

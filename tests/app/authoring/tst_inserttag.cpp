@@ -90,7 +90,7 @@ void TestInsertTag::wrapsSelection() {
     ed->setTexto("abcdef");
     ed->setSelInicio(2);
     ed->setSelTamanho(2);
-    QVERIFY(m->Trigger("mnuFormatarNegrito"));
+    QVERIFY(m->Trigger(corvel::cmd::FormatarNegrito));
     QTEST(ed->Texto(), "text");
     QTEST(ed->SelInicio(), "selStart");
     QTEST(ed->SelTamanho(), "selLength");
@@ -98,7 +98,7 @@ void TestInsertTag::wrapsSelection() {
     // Without a selection the caret lands between the tags.
     ed->setTexto("xy");
     ed->setSelInicio(1);
-    QVERIFY(m->Trigger("mnuFormatarNegrito"));
+    QVERIFY(m->Trigger(corvel::cmd::FormatarNegrito));
     QCOMPARE(ed->Texto(), QString("x<B></B>y"));
     QCOMPARE(ed->SelInicio(), 4);
 }
@@ -106,7 +106,7 @@ void TestInsertTag::wrapsSelection() {
 void TestInsertTag::lowerCaseAndQuotes() {
     WriteSetting("Configuracao", "Maiusculo", "0");
     ed->setTexto("");
-    QVERIFY(m->Trigger("mnuFormatarCentralizado"));
+    QVERIFY(m->Trigger(corvel::cmd::FormatarCentralizado));
     QCOMPARE(ed->Texto(), QString("<center></center>"));
     QCOMPARE(ed->SelInicio(), 8);
     // Case applies to the whole text, attribute values included.
@@ -136,7 +136,7 @@ void TestInsertTag::callerSeesRewrittenTexts() {
 void TestInsertTag::tableAtColumnFive() {
     ed->setTexto("    ");
     ed->setSelInicio(4);
-    QVERIFY(m->Trigger("mnuTabelaDefinicao"));
+    QVERIFY(m->Trigger(corvel::cmd::TabelaDefinicao));
     QCOMPARE(ed->Texto(), QString("    <TABLE>\r\n    \r\n    </TABLE>"));
     // Back 5 + 9 from the end: the end of the inner line.
     QCOMPARE(ed->SelInicio(), int(ed->Texto().size()) - 14);
@@ -164,7 +164,7 @@ void TestInsertTag::oneUndoableEdit() {
     ed->setGravado(true);
     ed->setSelInicio(1);
     ed->setSelTamanho(1);
-    QVERIFY(m->Trigger("mnuTabelaDefinicao"));
+    QVERIFY(m->Trigger(corvel::cmd::TabelaDefinicao));
     QVERIFY(ed->Texto() != QString("abc"));
     QVERIFY(ed->PodeDesfazer());
     ed->Desfazer();

@@ -3,6 +3,7 @@
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
+#include "MenuTable.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "TagCommands.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 class TestTagCommands : public QObject {
     Q_OBJECT
@@ -28,6 +30,7 @@ private slots:
     void throughTheKeyPreview();
     void ctrlKeysAndF9();
     void quoteButtonCycles();
+    void snippetItemsLabelTheirKeys();
 
 private:
     QKeyEvent Key(int key, Qt::KeyboardModifiers mods, quint32 code, quint32 keysym,
@@ -78,17 +81,17 @@ void TestTagCommands::cleanup() {
 
 void TestTagCommands::perTagChoice() {
     // "1": the bare tag.
-    QVERIFY(m->Trigger("mnuInserirQuebra"));
+    QVERIFY(m->Trigger(corvel::cmd::InserirQuebra));
     QCOMPARE(ed->Texto(), QString("<BR>"));
     QCOMPARE(m->StatusPanelText(8), QString("Quebra de Linha"));
     // "0" or "2": the command dialog, with the command's name and help id.
     WriteSetting("Configuracao", "BR", "2");
-    QVERIFY(m->Trigger("mnuInserirQuebra"));
+    QVERIFY(m->Trigger(corvel::cmd::InserirQuebra));
     QCOMPARE(comandos, QStringList("BR:9004"));
     QCOMPARE(ed->Texto(), QString("<BR>"));
     // The options dialog writes "TABLE"; the command reads "Table".
     WriteSetting("Configuracao", "TABLE", "0");
-    QVERIFY(m->Trigger("mnuTabelaDefinicao"));
+    QVERIFY(m->Trigger(corvel::cmd::TabelaDefinicao));
     QCOMPARE(comandos.last(), QString("TABLE:9006"));
 
     // The right Control key forces the dialog, except for list item and
@@ -98,9 +101,9 @@ void TestTagCommands::perTagChoice() {
     QKeyEvent down = Key(Qt::Key_Control, Qt::ControlModifier, 105, 0xffe4);
     corvel::ObserveKeyEvent(&down);
     QVERIFY(corvel::RightControlDown());
-    QVERIFY(m->Trigger("mnuTabelaColuna"));
-    QVERIFY(m->Trigger("mnuListaItem"));
-    QVERIFY(m->Trigger("mnuFormularioItens"));
+    QVERIFY(m->Trigger(corvel::cmd::TabelaColuna));
+    QVERIFY(m->Trigger(corvel::cmd::ListaItem));
+    QVERIFY(m->Trigger(corvel::cmd::FormularioItens));
     QCOMPARE(comandos, QStringList("TD:9008"));
     QCOMPARE(ed->Texto(), QString("<LI><OPTION>"));
     QKeyEvent up = Key(Qt::Key_Control, Qt::NoModifier, 105, 0xffe4, QString(), QEvent::KeyRelease);
@@ -120,8 +123,8 @@ void TestTagCommands::perTagChoice() {
     corvel::ObserveKeyEvent(&scroll); // the same press seen twice
     corvel::ObserveKeyEvent(&scrollUp);
     QVERIFY(corvel::ScrollLockActive());
-    QVERIFY(m->Trigger("mnuListaItem"));
-    QVERIFY(m->Trigger("mnuInserirParagrafo"));
+    QVERIFY(m->Trigger(corvel::cmd::ListaItem));
+    QVERIFY(m->Trigger(corvel::cmd::InserirParagrafo));
     QCOMPARE(comandos, QStringList({"LI:9012", "P:9003"}));
     corvel::ObserveKeyEvent(&scroll);
     corvel::ObserveKeyEvent(&scrollUp);
@@ -129,13 +132,13 @@ void TestTagCommands::perTagChoice() {
 }
 
 void TestTagCommands::comandoItemsNeedTheDialog() {
-    QVERIFY(m->Trigger("mnuInserirImagem"));
+    QVERIFY(m->Trigger(corvel::cmd::InserirImagem));
     QCOMPARE(comandos, QStringList("IMG:9002"));
     QCOMPARE(m->StatusPanelText(8), QString("Imagem"));
     // Without the command dialog those items have no command.
     frmMain bare;
     RegisterTagCommands(bare);
-    QVERIFY(!bare.Trigger("mnuInserirImagem"));
+    QVERIFY(!bare.Trigger(corvel::cmd::InserirImagem));
     QVERIFY(bare.Action("mnuInserirImagem") == nullptr ||
             !bare.Action("mnuInserirImagem")->isEnabled());
 }
@@ -161,7 +164,9 @@ void TestTagCommands::snippetKeys_data() {
     QTest::newRow("] us") << int(Qt::Key_BraceRight) << 35u << "1"
                           << "{\r\n\r\n}" << 3;
     QTest::newRow("/ abnt2") << int(Qt::Key_Question) << 97u << "1"
-                             << "<??>" << 2;
+                             << "<?"
+                                "?>"
+                             << 2;
     QTest::newRow("B upper") << int(Qt::Key_B) << 56u << "1"
                              << "& vbCrLf" << 8;
     QTest::newRow("B lower") << int(Qt::Key_B) << 56u << "0"
@@ -201,7 +206,7 @@ void TestTagCommands::swallowedAndPassedKeys() {
     }
     // Shift+Ctrl+X, C and V run the plain clipboard commands.
     int plain = 0;
-    m->SetHandler("mnuCopiarPlano", [&] { ++plain; });
+    m->SetHandler(corvel::cmd::CopiarPlano, [&] { ++plain; });
     QKeyEvent c = Key(Qt::Key_C, ShiftCtrl, 54, 0x43, "C");
     QVERIFY(HandleTagKey(*m, &c));
     QCOMPARE(plain, 1);
@@ -249,8 +254,8 @@ void TestTagCommands::ctrlKeysAndF9() {
     QVERIFY(!HandleTagKey(*m, &bare));
 
     QStringList langs;
-    m->SetHandler("mnuLinguagem(2)", [&] { langs << "ASP"; });
-    m->SetHandler("mnuLinguagem(3)", [&] { langs << "PHP"; });
+    m->SetHandler(corvel::cmd::Linguagem(2), [&] { langs << "ASP"; });
+    m->SetHandler(corvel::cmd::Linguagem(3), [&] { langs << "PHP"; });
     QKeyEvent f9 = Key(Qt::Key_F9, Qt::NoModifier, 75, 0xffc6);
     WriteSetting("Configuracao", "F9", "0");
     QVERIFY(HandleTagKey(*m, &f9));
@@ -263,7 +268,7 @@ void TestTagCommands::quoteButtonCycles() {
     QAction *button = m->ToolButton("Aspas");
     QVERIFY(button);
     QCOMPARE(button->data().toString(), QString("Aspas Duplas"));
-    QVERIFY(m->Trigger("CycleQuoteStyle"));
+    QVERIFY(m->Trigger(corvel::cmd::CycleQuoteStyle));
     QCOMPARE(button->data().toString(), QString("Aspas Simples"));
     QCOMPARE(button->toolTip(), QString("Aspas Simples"));
     QCOMPARE(ReadSetting("Configuracao", "Aspas"), QString("2"));
@@ -273,9 +278,50 @@ void TestTagCommands::quoteButtonCycles() {
     QVERIFY(HandleTagKey(*m, &eq));
     QCOMPARE(ed->Texto(), QString("= ''"));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(m->Trigger("CycleQuoteStyle"));
+        QVERIFY(m->Trigger(corvel::cmd::CycleQuoteStyle));
     QCOMPARE(button->data().toString(), QString("Aspas Duplas"));
     QCOMPARE(ReadSetting("Configuracao", "Aspas"), QString("0"));
+}
+
+// Each snippet menu item names, after the tab of its caption, the Shift+Ctrl
+// key that writes the same text.
+void TestTagCommands::snippetItemsLabelTheirKeys() {
+    struct KeyOf {
+        QChar label;
+        int key;
+        quint32 code;
+    };
+    // US keyboard: the label shows the shifted symbol where there is one.
+    const KeyOf keys[] = {
+        {u'1', Qt::Key_Exclam, 10},     {u'4', Qt::Key_Dollar, 13},
+        {u'5', Qt::Key_Percent, 14},    {u'6', Qt::Key_AsciiCircum, 15},
+        {u'7', Qt::Key_Ampersand, 16},  {u'8', Qt::Key_Asterisk, 17},
+        {u'9', Qt::Key_ParenLeft, 18},  {u'{', Qt::Key_BraceLeft, 34},
+        {u'}', Qt::Key_BraceRight, 35}, {u'<', Qt::Key_Less, 59},
+        {u'>', Qt::Key_Greater, 60},    {u'B', Qt::Key_B, 56},
+        {u'J', Qt::Key_J, 44},          {u'N', Qt::Key_N, 57},
+    };
+    int checked = 0;
+    for (QAction *a : m->findChildren<QAction *>()) {
+        const QString name = a->objectName();
+        if (!name.contains('(') ||
+            (!name.startsWith("mnuInsTAdd") && !name.startsWith("mnuInsTextoAdicional")))
+            continue;
+        const QString label = a->text().section('\t', 1);
+        QVERIFY2(label.startsWith("Shift+Ctrl+") && label.size() == 12, qPrintable(name));
+        const KeyOf *k = std::find_if(std::begin(keys), std::end(keys),
+                                      [&](const KeyOf &x) { return x.label == label.back(); });
+        QVERIFY2(k != std::end(keys), qPrintable(label));
+        ed->setTexto("");
+        QVERIFY(m->Trigger(corvel::CommandByName(name)));
+        const QString byMenu = ed->Texto();
+        ed->setTexto("");
+        QKeyEvent e = Key(k->key, ShiftCtrl, k->code, 0);
+        QVERIFY(HandleTagKey(*m, &e));
+        QVERIFY2(ed->Texto() == byMenu, qPrintable(name + " " + label + ": " + ed->Texto()));
+        ++checked;
+    }
+    QCOMPARE(checked, 14);
 }
 
 QTEST_MAIN(TestTagCommands)

@@ -62,11 +62,16 @@ inline std::unique_ptr<frmMain> LoadWindow(const QString &commandLine = QString(
 }
 
 inline ICorvelEdit *OpenPath(frmMain &m, const QString &path) {
-    m.OpenSource = -1;
-    m.PendingPath = path;
-    m.Trigger(QStringLiteral("mnuArquivoAbrir"));
-    m.OpenSource = 0;
+    m.OpenFile(path);
     return m.CurrentEditor();
+}
+
+// The open command asks its dialog again: nothing of an earlier open (a
+// history item, a path) lingers for the next one. The dialog is cancelled.
+inline bool OpenAsksTheDialog(frmMain &m, ScriptedDialogs &d) {
+    const qsizetype before = d.openTitles.size();
+    m.Trigger(corvel::cmd::ArquivoAbrir);
+    return d.openTitles.size() == before + 1 && d.openTitles.last() == QStringLiteral("Abrir");
 }
 
 inline int CountTitled(const ScriptedDialogs &d, const QString &title) {

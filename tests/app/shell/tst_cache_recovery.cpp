@@ -65,7 +65,7 @@ class TestCacheRecovery : public QObject {
         named->setTexto(kEdited);
         named->setSelInicio(9);
         named->setSelTamanho(4);
-        QVERIFY(m->Trigger(QStringLiteral("mnuArquivoNovo")));
+        QVERIFY(m->Trigger(corvel::cmd::ArquivoNovo));
         ICorvelEdit *unnamed = m->CurrentEditor();
         QVERIFY(unnamed && unnamed != named);
         unnamed->setTexto(kNewText);
@@ -233,6 +233,17 @@ private slots:
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro Crítico")), 0);
         // "sem virgula" counts as changed: the question, never a silent load.
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Data e/ou Tamanho Diferente")), 1);
+        // What the entry does not hold is said to be unknown, not left blank.
+        for (const RecordedMessage &r : dialogs.messages) {
+            if (r.title != QStringLiteral("Data e/ou Tamanho Diferente")) continue;
+            QVERIFY2(r.text.contains(
+                         QStringLiteral("Data do arquivo gerado no Corvel: \tdesconhecido")) &&
+                         r.text.contains(QStringLiteral(
+                             "Tamanho do arquivo gerado no Corvel: \tdesconhecido")) &&
+                         r.text.contains(
+                             QStringLiteral("Tamanho do arquivo existente em disco: \t5 bytes")),
+                     qPrintable(r.text));
+        }
         QCOMPARE(m->Documents().size(), 2); // um.ctm once, dois.ctm; the rest skipped
         for (ICorvelEdit *ed : m->Documents()) {
             QCOMPARE(ed->Texto(), QStringLiteral("um"));

@@ -42,7 +42,7 @@ private slots:
         QVERIFY(index[0].copy.isEmpty());
 
         // An unnamed document that was typed into stays; a new tab comes.
-        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        m->Trigger(corvel::cmd::ArquivoNovo);
         m->CurrentEditor()->setTexto(QStringLiteral("digitado"));
         OpenPath(*m, b);
         QCOMPARE(m->Documents().size(), 3);
@@ -58,7 +58,7 @@ private slots:
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
         ICorvelEdit *first = OpenPath(*m, a);
-        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        m->Trigger(corvel::cmd::ArquivoNovo);
         // The same file by a link and by a ".." path is the open document.
         OpenPath(*m, link);
         const QFileInfo fi(a);
@@ -95,7 +95,7 @@ private slots:
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
         int colourised = 0;
-        m->SetHandler(QStringLiteral("mnuFerramentasColorizar"), [&] { ++colourised; });
+        m->SetHandler(corvel::cmd::FerramentasColorizar, [&] { ++colourised; });
         OpenPath(*m, normal);
         QCOMPARE(dialogs.messages.size(), 0);
         QCOMPARE(colourised, 1);
@@ -106,6 +106,61 @@ private slots:
         OpenPath(*m, large);
         QCOMPARE(m->Documents().size(), 2);
         QCOMPARE(colourised, 1);
+    }
+
+    // Who chose the file decides only whether the dialog's file type becomes
+    // the default; a relative path is opened and remembered as absolute.
+    void openTakesItsArgumentsExplicitly_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("relative");
+        QTest::addColumn<QString>("tipoArq");
+        QTest::newRow("dialog") << int(corvel::OpenFrom::Dialog) << false << QStringLiteral("3");
+        QTest::newRow("path") << int(corvel::OpenFrom::Path) << false << QStringLiteral("0");
+        QTest::newRow("history") << int(corvel::OpenFrom::History) << false << QStringLiteral("0");
+        QTest::newRow("relative path")
+            << int(corvel::OpenFrom::Path) << true << QStringLiteral("0");
+    }
+    void openTakesItsArgumentsExplicitly() {
+        QFETCH(int, from);
+        QFETCH(bool, relative);
+        QFETCH(QString, tipoArq);
+        Home home;
+        const QString a = home.work(QStringLiteral("explicito.html"));
+        WriteBytes(a, "A");
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("TipoArq"),
+                     QStringLiteral("0"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(home.work(QString()));
+        if (from == int(corvel::OpenFrom::Dialog)) {
+            dialogs.files.enqueue(a);
+            dialogs.fileTypes.enqueue(3);
+            QVERIFY(m->Trigger(corvel::cmd::ArquivoAbrir));
+        } else {
+            corvel::OpenFile(*m, relative ? QStringLiteral("explicito.html") : a,
+                             corvel::OpenFrom(from));
+        }
+        QDir::setCurrent(cwd);
+        QCOMPARE(m->CurrentEditor()->Arquivo(), a);
+        QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), a);
+        QCOMPARE(ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("TipoArq")), tipoArq);
+    }
+
+    // The window's open routine runs only when the open command could run.
+    void windowOpensFilesOnlyWhenTheOpenCommandCould() {
+        Home home;
+        const QString a = home.work(QStringLiteral("ocupado.html"));
+        WriteBytes(a, "A");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        m->SetBusyMode(true);
+        QVERIFY(!m->OpenFile(a));
+        m->SetBusyMode(false);
+        QVERIFY(m->OpenFile(a));
+        QCOMPARE(m->CurrentEditor()->Arquivo(), a);
+        frmMain bare;
+        QVERIFY(!bare.OpenFile(a)); // no file commands attached
     }
 
     void saveMakesABackupCopy() {
@@ -282,7 +337,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(home.docs() + copy));
         QCOMPARE(m->windowTitle(), QStringLiteral("Corvel ") + corvel::VersionText());
         // An unsaved empty document closes without a question.
-        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        m->Trigger(corvel::cmd::ArquivoNovo);
         m->CurrentEditor()->setGravado(false);
         const int asked = dialogs.messages.size();
         QVERIFY(corvel::CloseCommand(*m));
@@ -298,14 +353,25 @@ private slots:
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
         dialogs.files.enqueue(big);
-        QVERIFY(m->Trigger(QStringLiteral("mnuInserirArquivo")));
+        QVERIFY(m->Trigger(corvel::cmd::InserirArquivo));
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Limitação de Inserção")), 1);
         QVERIFY(m->CurrentEditor()->Texto().isEmpty());
         dialogs.files.enqueue(ok);
-        m->Trigger(QStringLiteral("mnuInserirArquivo"));
+        m->Trigger(corvel::cmd::InserirArquivo);
         QCOMPARE(m->CurrentEditor()->Texto().size(), 65000);
         QVERIFY(m->CurrentEditor()->Texto().endsWith(QChar(0xe9)));
         QCOMPARE(ReadSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1")), QString());
+
+        // Without the dialog: the path is the argument, the text goes to the
+        // routine given.
+        QString received;
+        const auto sink = [&received](const QString &text) { received = text; };
+        QVERIFY(!corvel::InsertFile(*m, big, sink));
+        QVERIFY(received.isEmpty());
+        QVERIFY(!corvel::InsertFile(*m, home.work(QStringLiteral("nada.txt")), sink));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Leitura")), 1);
+        QVERIFY(corvel::InsertFile(*m, ok, sink));
+        QCOMPARE(received.size(), 65000);
     }
 
     // Every question and message of the file commands, word for word.
@@ -363,7 +429,7 @@ private slots:
 
         m->SelectDocument(ed);
         dialogs.files.enqueue(file);
-        m->Trigger(QStringLiteral("mnuArquivoSalvarComo"));
+        m->Trigger(corvel::cmd::ArquivoSalvarComo);
         expect(QStringLiteral("Documento Já Aberto"),
                QStringLiteral("O arquivo que indicou para ser gravado (sobrescrito) já se "
                               "encontra aberto em um dos documentos correntes do Corvel. Para "
@@ -372,7 +438,7 @@ private slots:
                MsgIcon::Warning, MsgButtons::Ok);
 
         dialogs.files.enqueue(home.work(QStringLiteral("sem/pasta.html")));
-        m->Trigger(QStringLiteral("mnuArquivoSalvarComo"));
+        m->Trigger(corvel::cmd::ArquivoSalvarComo);
         QCOMPARE(last().title, QStringLiteral("Erro de Gravação"));
         QVERIFY(last().text.startsWith(
             QStringLiteral("Ocorreu um erro na tentativa de gravar o arquivo especificado. "
@@ -384,19 +450,19 @@ private slots:
 
         ed->setTexto(QStringLiteral("mudado"));
         dialogs.answers.enqueue(MsgAnswer::Cancel);
-        m->Trigger(QStringLiteral("mnuArquivoFechar"));
+        m->Trigger(corvel::cmd::ArquivoFechar);
         expect(QStringLiteral("Abandonar Documento?"),
                QStringLiteral("Este documento foi editado porém as últimas alterações não foram "
                               "gravadas em disco. Você gostaria de gravar o arquivo antes de "
                               "fechá-lo?"),
                MsgIcon::Question, MsgButtons::YesNoCancel);
 
-        m->Trigger(QStringLiteral("mnuArquivoImprimir")); // unanswered: No
+        m->Trigger(corvel::cmd::ArquivoImprimir); // unanswered: No
         expect(QStringLiteral("Impressão"), QStringLiteral("Confirma a impressão deste arquivo?"),
                MsgIcon::Question, MsgButtons::YesNo);
 
         dialogs.files.enqueue(big);
-        m->Trigger(QStringLiteral("mnuInserirArquivo"));
+        m->Trigger(corvel::cmd::InserirArquivo);
         expect(QStringLiteral("Limitação de Inserção"),
                QStringLiteral("Arquivo muito grande para ser inserido. Tamanho máximo: 64 kbytes"),
                MsgIcon::Critical, MsgButtons::Ok);
@@ -416,10 +482,10 @@ private slots:
             p.setOutputFileName(pdf);
             return true;
         });
-        m->Trigger(QStringLiteral("mnuArquivoImprimir")); // default answer: No
+        m->Trigger(corvel::cmd::ArquivoImprimir); // default answer: No
         QCOMPARE(chosen, 0);
         dialogs.answers.enqueue(MsgAnswer::Yes);
-        m->Trigger(QStringLiteral("mnuArquivoImprimir"));
+        m->Trigger(corvel::cmd::ArquivoImprimir);
         corvel::SetPrinterChooser(nullptr);
         QCOMPARE(chosen, 1);
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Impressão")), 2);

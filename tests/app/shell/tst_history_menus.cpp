@@ -58,13 +58,37 @@ private slots:
         // Close the document of entry 7, then open it from the menu.
         m->SelectDocument(corvel::DocumentWithFile(*m, seventh));
         QVERIFY(corvel::CloseCommand(*m));
-        QVERIFY(m->Trigger(QStringLiteral("mnuHistorico(7)")));
+        QVERIFY(m->Trigger(corvel::cmd::Historico(7)));
         QCOMPARE(m->CurrentEditor()->Arquivo(), seventh);
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Abrir Documento"));
-        QCOMPARE(m->OpenSource, 0);
+        QVERIFY(OpenAsksTheDialog(*m, dialogs));
         QCOMPARE(History(1), seventh);
         QCOMPARE(History(2), files[15]);
         QCOMPARE(History(15), files[1]);
+    }
+
+    // Two files whose names differ only in letter case are both opened and
+    // both kept in the history, each opening the file it names.
+    void namesDifferingInCaseAreTwoFiles() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        const QString lower = home.work(QStringLiteral("f03.html"));
+        const QString upper = home.work(QStringLiteral("F03.HTML"));
+        WriteBytes(lower, "minusculo");
+        WriteBytes(upper, "MAIUSCULO");
+        QVERIFY(OpenPath(*m, lower));
+        QVERIFY(OpenPath(*m, upper));
+        QCOMPARE(m->Documents().size(), 2);
+        QCOMPARE(History(1), upper);
+        QCOMPARE(History(2), lower);
+        QVERIFY(History(3).isEmpty());
+        m->SelectDocument(corvel::DocumentWithFile(*m, lower));
+        QVERIFY(corvel::CloseCommand(*m));
+        QVERIFY(m->Trigger(corvel::cmd::Historico(2)));
+        QCOMPARE(m->CurrentEditor()->Texto(), QStringLiteral("minusculo"));
+        QCOMPARE(History(1), lower);
+        QCOMPARE(History(2), upper);
     }
 
     void missingHistoryFileOffersTheCleaning() {
@@ -79,14 +103,14 @@ private slots:
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
         dialogs.answers.enqueue(MsgAnswer::No);
-        m->Trigger(QStringLiteral("mnuHistorico(1)"));
+        m->Trigger(corvel::cmd::Historico(1));
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Não Encontrado")), 1);
         QCOMPARE(History(3), home.work(QStringLiteral("sumiu2.html")));
         dialogs.answers.enqueue(MsgAnswer::Yes);
-        m->Trigger(QStringLiteral("mnuHistorico(3)"));
+        m->Trigger(corvel::cmd::Historico(3));
         QCOMPARE(History(1), kept);
         QVERIFY(History(2).isEmpty() && History(3).isEmpty());
-        QCOMPARE(m->OpenSource, 0);
+        QVERIFY(OpenAsksTheDialog(*m, dialogs));
         QCOMPARE(m->Documents().size(), 1);
     }
 
@@ -107,10 +131,10 @@ private slots:
         WriteSetting(QStringLiteral("Historico"), QStringLiteral("Arquivo1"), QStringLiteral("/x"));
         ScriptedDialogs dialogs;
         auto m = LoadWindow();
-        m->Trigger(QStringLiteral("mnuHistoricoRemTodos")); // default No
+        m->Trigger(corvel::cmd::HistoricoRemTodos); // default No
         QCOMPARE(History(1), QStringLiteral("/x"));
         dialogs.answers.enqueue(MsgAnswer::Yes);
-        m->Trigger(QStringLiteral("mnuHistoricoRemTodos"));
+        m->Trigger(corvel::cmd::HistoricoRemTodos);
         QVERIFY(History(1).isEmpty());
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Remover Todos"));
     }
@@ -125,31 +149,31 @@ private slots:
         QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(0)"))->isChecked());
 
         // An unsaved document has no folder to add.
-        m->Trigger(QStringLiteral("mnuPastaBaseInserir"));
+        m->Trigger(corvel::cmd::PastaBaseInserir);
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Arquivo Não Gravado")), 1);
         QVERIFY(Base(1).isEmpty());
 
         OpenPath(*m, site + QStringLiteral("/index.html"));
-        m->Trigger(QStringLiteral("mnuPastaBaseInserir"));
+        m->Trigger(corvel::cmd::PastaBaseInserir);
         QCOMPARE(Base(1), site);
         QVERIFY(Selected().isEmpty());
         QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(1)"))->isVisible());
 
-        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        m->Trigger(corvel::cmd::PastaPadrao(1));
         QCOMPARE(Selected(), site);
         QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(1)"))->isChecked());
         QVERIFY(!m->Action(QStringLiteral("mnuPastaPadrao(0)"))->isChecked());
         QCOMPARE(m->Menu(QStringLiteral("mnuArquivoPastaPadrao"))->menuAction()->data().toString(),
                  site);
 
-        m->Trigger(QStringLiteral("mnuPastaPadrao(0)"));
+        m->Trigger(corvel::cmd::PastaPadrao(0));
         QVERIFY(Selected().isEmpty());
         QVERIFY(m->Action(QStringLiteral("mnuPastaPadrao(0)"))->isChecked());
         QCOMPARE(Base(1), site); // "(Nenhuma)" adds no empty entry
 
-        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        m->Trigger(corvel::cmd::PastaPadrao(1));
         dialogs.answers.enqueue(MsgAnswer::Yes);
-        m->Trigger(QStringLiteral("mnuPastasRemover"));
+        m->Trigger(corvel::cmd::PastasRemover);
         QVERIFY(Base(1).isEmpty());
         QVERIFY(Selected().isEmpty());
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Pasta Base: Remover Todas"));
@@ -180,7 +204,7 @@ private slots:
         using corvel::MsgIcon;
 
         dialogs.answers.enqueue(MsgAnswer::No);
-        m->Trigger(QStringLiteral("mnuHistorico(1)"));
+        m->Trigger(corvel::cmd::Historico(1));
         expect(QStringLiteral("Arquivo Não Encontrado"),
                QStringLiteral("O arquivo especificado não existe. Provavelmente ele foi deletado "
                               "ou movido. Você pode remover os arquivos obsoletos da sua lista de "
@@ -189,39 +213,39 @@ private slots:
                               "agora?"),
                MsgIcon::Question, MsgButtons::YesNo);
 
-        m->Trigger(QStringLiteral("mnuHistorico(2)"));
+        m->Trigger(corvel::cmd::Historico(2));
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Abrir Documento"));
         QVERIFY(corvel::DocumentWithFile(*m, there));
-        QCOMPARE(m->OpenSource, 0);
+        QVERIFY(OpenAsksTheDialog(*m, dialogs));
 
-        m->Trigger(QStringLiteral("mnuHistoricoRemObsoletos"));
+        m->Trigger(corvel::cmd::HistoricoRemObsoletos);
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Histórico: Remover Obsoletos"));
         QCOMPARE(History(1), there);
 
-        m->Trigger(QStringLiteral("mnuHistoricoRemTodos"));
+        m->Trigger(corvel::cmd::HistoricoRemTodos);
         expect(QStringLiteral("Remover Histórico"),
                QStringLiteral("Você realmente deseja remover todo o histórico de arquivos?"),
                MsgIcon::Question, MsgButtons::YesNo);
 
         dialogs.answers.enqueue(MsgAnswer::No);
-        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        m->Trigger(corvel::cmd::PastaPadrao(1));
         expect(QStringLiteral("Pasta Inexistente"),
                QStringLiteral("A pasta especificada não existe.\r\n\r\nDeseja executar a rotina "
                               "para remover as pastas base não mais existentes?"),
                MsgIcon::Warning, MsgButtons::YesNo);
 
-        m->Trigger(QStringLiteral("mnuPastasObsoletas"));
+        m->Trigger(corvel::cmd::PastasObsoletas);
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Pasta Base: Remover Obsoletas"));
         QVERIFY(Base(1).isEmpty());
 
-        m->Trigger(QStringLiteral("mnuPastasRemover"));
+        m->Trigger(corvel::cmd::PastasRemover);
         expect(QStringLiteral("Remover Pastas Base"),
                QStringLiteral("Você realmente deseja remover todas as pastas base?"),
                MsgIcon::Question, MsgButtons::YesNo);
 
-        m->Trigger(QStringLiteral("mnuArquivoNovo"));
+        m->Trigger(corvel::cmd::ArquivoNovo);
         QCOMPARE(m->StatusPanelText(8), QStringLiteral("Novo Documento"));
-        m->Trigger(QStringLiteral("mnuPastaBaseInserir"));
+        m->Trigger(corvel::cmd::PastaBaseInserir);
         expect(QStringLiteral("Arquivo Não Gravado"),
                QStringLiteral("Para adicionar uma pasta base de trabalho, é necessário que o "
                               "arquivo atual já tenha sido gravado no local de destino. O arquivo "
@@ -244,7 +268,7 @@ private slots:
         auto m = LoadWindow();
         QVERIFY(Selected().isEmpty()); // a selection outside the list is dropped
         dialogs.answers.enqueue(MsgAnswer::Yes);
-        m->Trigger(QStringLiteral("mnuPastaPadrao(1)"));
+        m->Trigger(corvel::cmd::PastaPadrao(1));
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Pasta Inexistente")), 1);
         QCOMPARE(Base(1), home.work(QString()));
         QVERIFY(Base(2).isEmpty());

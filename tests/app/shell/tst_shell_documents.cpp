@@ -118,7 +118,7 @@ private slots:
         frmMain m;
         QAction *item = m.Action(QStringLiteral("mnuArquivoSalvar"));
         QAction *button = m.ToolButton(QStringLiteral("Salvar"));
-        m.SetHandler(QStringLiteral("mnuArquivoSalvar"), [] {});
+        m.SetHandler(corvel::cmd::ArquivoSalvar, [] {});
         QVERIFY(!item->isEnabled()); // no document
         ICorvelEdit *ed = m.CreateDocument();
         ed->setGravado(true);
@@ -297,7 +297,7 @@ private slots:
         QVERIFY(!ed->Sobrescrever());
 
         bool went = false;
-        m.SetHandler(QStringLiteral("mnuFerramentasIrPara"), [&] { went = true; });
+        m.SetHandler(corvel::cmd::FerramentasIrPara, [&] { went = true; });
         m.Status_PanelDblClick(6);
         QVERIFY(went);
     }
@@ -332,13 +332,13 @@ private slots:
         f.close();
         frmMain m;
         QStringList opened;
-        m.SetHandler(QStringLiteral("mnuArquivoAbrir"), [&] {
-            QCOMPARE(m.OpenSource, -1);
-            opened << m.PendingPath;
-        });
+        int dialogOpens = 0;
+        // The files go to the open command with their path, not to its dialog.
+        m.SetHandler(corvel::cmd::ArquivoAbrir, [&] { ++dialogOpens; });
+        m.SetOpenFileHandler([&](const QString &path) { opened << path; });
         m.Form_Load(QLatin1Char('"') + file + QLatin1Char('"'));
         QCOMPARE(opened, QStringList{file});
-        QCOMPARE(m.OpenSource, 0);
+        QCOMPARE(dialogOpens, 0);
         m.Form_LinkExecute(file);
         m.Form_LinkExecute(dir.filePath(QStringLiteral("nada.html")));
         m.Form_LinkExecute(QString());
@@ -356,10 +356,9 @@ private slots:
         frmMain m;
         m.CreateDocument();
         QStringList opened;
-        m.SetHandler(QStringLiteral("mnuArquivoAbrir"), [&] {
-            QCOMPARE(m.OpenSource, -1);
-            opened << m.PendingPath;
-        });
+        int dialogOpens = 0;
+        m.SetHandler(corvel::cmd::ArquivoAbrir, [&] { ++dialogOpens; });
+        m.SetOpenFileHandler([&](const QString &path) { opened << path; });
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(dir.filePath("sumiu.html")),
                       QUrl(QStringLiteral("https://example.org/x.html")),
@@ -373,7 +372,7 @@ private slots:
         QCoreApplication::sendEvent(m.Tabs(), &drop);
         // Missing files, folders and remote addresses are skipped.
         QCOMPARE(opened, (QStringList{a, b}));
-        QCOMPARE(m.OpenSource, 0);
+        QCOMPARE(dialogOpens, 0);
     }
 
     void unloadDeletesPreviewAndUnloadsDocuments() {

@@ -280,7 +280,7 @@ mnuInsTAddJSItem(1)|Shift+Ctrl+}
 mnuInsTextoAdicional(0)|Shift+Ctrl+N
 mnuInsTextoAdicional(1)|Shift+Ctrl+<
 mnuInsTextoAdicional(2)|Shift+Ctrl+>
-mnuInsTextoAdicional(3)|Shift+Ctrl+V
+mnuInsTextoAdicional(3)|Shift+Ctrl+B
 mnuInsTextoAdicional(4)|Shift+Ctrl+J
 mnuInsTextoAdicional(5)|Shift+Ctrl+1
 )";
@@ -417,7 +417,7 @@ private slots:
         QCOMPARE(b->toolTip(), key);
         QCOMPARE(m.ToolButton(key), b);
         int runs = 0;
-        m.SetHandler(QStringLiteral("CycleQuoteStyle"), [&] { ++runs; });
+        m.SetHandler(corvel::cmd::CycleQuoteStyle, [&] { ++runs; });
         QVERIFY(b->isEnabled());
         b->trigger();
         QCOMPARE(runs, 1);
@@ -431,12 +431,12 @@ private slots:
         QAction *button = m.ToolButton(QStringLiteral("Ajuda"));
         QVERIFY(!item->isEnabled());
         QVERIFY(!button->isEnabled());
-        QVERIFY(!m.Trigger(QStringLiteral("mnuAjudaConteudo")));
+        QVERIFY(!m.Trigger(corvel::cmd::AjudaConteudo));
         int runs = 0;
-        m.SetHandler(QStringLiteral("mnuAjudaConteudo"), [&] { ++runs; });
+        m.SetHandler(corvel::cmd::AjudaConteudo, [&] { ++runs; });
         QVERIFY(item->isEnabled());
         QVERIFY(button->isEnabled());
-        QVERIFY(m.Trigger(QStringLiteral("mnuAjudaConteudo")));
+        QVERIFY(m.Trigger(corvel::cmd::AjudaConteudo));
         item->trigger();
         button->trigger();
         QCOMPARE(runs, 3);
@@ -444,20 +444,20 @@ private slots:
         // A submenu opens once one of its items has a command.
         QAction *sub = m.Action(QStringLiteral("mnuFormatarHeader"));
         QVERIFY(!sub->isEnabled());
-        m.SetHandler(QStringLiteral("mnuHeader(3)"), [] {});
+        m.SetHandler(corvel::cmd::Header(3), [] {});
         QVERIFY(sub->isEnabled());
         QVERIFY(!m.Action(QStringLiteral("mnuHeader(2)"))->isEnabled());
 
         // Items that start disabled stay so until their owner enables them.
-        m.SetHandler(QStringLiteral("mnuArquivoPrjEditar"), [] {});
+        m.SetHandler(corvel::cmd::ArquivoPrjEditar, [] {});
         QVERIFY(!m.Action(QStringLiteral("mnuArquivoPrjEditar"))->isEnabled());
     }
 
     void documentMenusFollowDocuments() {
         frmMain m;
         int runs = 0;
-        m.SetHandler(QStringLiteral("mnuFormatarNegrito"), [&] { ++runs; });
-        m.SetHandler(QStringLiteral("mnuArquivoFechar"), [&] { ++runs; });
+        m.SetHandler(corvel::cmd::FormatarNegrito, [&] { ++runs; });
+        m.SetHandler(corvel::cmd::ArquivoFechar, [&] { ++runs; });
         m.EnableDocumentMenus(false);
         for (const char *n :
              {"mnuEditar", "mnuInserir", "mnuFormatar", "mnuFerramentas", "mnuArquivoFechar",
@@ -466,11 +466,11 @@ private slots:
         QVERIFY(m.Action(QStringLiteral("mnuArquivo"))->isEnabled());
         QVERIFY(m.Action(QStringLiteral("mnuAjuda"))->isEnabled());
         // Commands under a disabled menu do not run, from the toolbar either.
-        QVERIFY(!m.Trigger(QStringLiteral("mnuFormatarNegrito")));
+        QVERIFY(!m.Trigger(corvel::cmd::FormatarNegrito));
         QVERIFY(!m.ToolButton(QStringLiteral("Negrito"))->isEnabled());
         QVERIFY(!m.ToolButton(QStringLiteral("Fechar Documento"))->isEnabled());
         m.EnableDocumentMenus(true);
-        QVERIFY(m.Trigger(QStringLiteral("mnuFormatarNegrito")));
+        QVERIFY(m.Trigger(corvel::cmd::FormatarNegrito));
         QVERIFY(m.ToolButton(QStringLiteral("Negrito"))->isEnabled());
         QVERIFY(m.Action(QStringLiteral("mnuArquivoFechar"))->isEnabled());
         // Items of document menus without a command stay disabled.
@@ -481,10 +481,10 @@ private slots:
     void busyModeBlocksCommands() {
         frmMain m;
         int runs = 0;
-        m.SetHandler(QStringLiteral("mnuAjudaConteudo"), [&] { ++runs; });
+        m.SetHandler(corvel::cmd::AjudaConteudo, [&] { ++runs; });
         m.SetBusyMode(true);
         QVERIFY(m.IsBusy());
-        QVERIFY(!m.Trigger(QStringLiteral("mnuAjudaConteudo")));
+        QVERIFY(!m.Trigger(corvel::cmd::AjudaConteudo));
         QVERIFY(!m.menuBar()->isEnabled());
         QVERIFY(!m.Ferramentas()->isEnabled());
         QVERIFY(!m.Barra()->isHidden());
@@ -492,7 +492,7 @@ private slots:
         m.SetBusyMode(false);
         QVERIFY(m.Barra()->isHidden());
         QCOMPARE(m.tmrAnima()->interval(), 3000);
-        QVERIFY(m.Trigger(QStringLiteral("mnuAjudaConteudo")));
+        QVERIFY(m.Trigger(corvel::cmd::AjudaConteudo));
         QCOMPARE(runs, 1);
     }
 

@@ -51,7 +51,7 @@ public:
     }
 
     // Runs a menu command; the command must exist and be enabled.
-    void run(const QString &menu) { QVERIFY2(main->Trigger(menu), qPrintable(menu)); }
+    void run(corvel::CommandId menu) { QVERIFY2(main->Trigger(menu), qPrintable(menu.Name())); }
 
     QString status() const { return main->StatusPanelText(8); }
 };

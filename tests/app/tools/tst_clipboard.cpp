@@ -28,7 +28,7 @@ private slots:
 
 void TestClipboard::copyAndCutPlain() {
     f.setText(QStringLiteral("um dois três"), 3, 4);
-    f.run(QStringLiteral("mnuCopiarPlano"));
+    f.run(corvel::cmd::CopiarPlano);
     QCOMPARE(clipboard()->text(), QStringLiteral("dois"));
     QVERIFY(!clipboard()->mimeData()->hasFormat(QStringLiteral("text/rtf")));
     QCOMPARE(f.status(), QStringLiteral("Copiar (Plano)"));
@@ -36,7 +36,7 @@ void TestClipboard::copyAndCutPlain() {
 
     f.ed->setSelInicio(7);
     f.ed->setSelTamanho(5);
-    f.run(QStringLiteral("mnuRecortarPlano"));
+    f.run(corvel::cmd::RecortarPlano);
     QCOMPARE(clipboard()->text(), QStringLiteral(" três"));
     QCOMPARE(f.ed->Texto(), QStringLiteral("um dois"));
     QCOMPARE(f.status(), QStringLiteral("Recortar (Plano)"));
@@ -45,7 +45,7 @@ void TestClipboard::copyAndCutPlain() {
 void TestClipboard::copyFormattedPutsRealRtf() {
     f.setText(QStringLiteral("x ação y"), 2, 4);
     f.ed->setSelNegrito(true);
-    f.run(QStringLiteral("mnuCopiarFormatado"));
+    f.run(corvel::cmd::CopiarFormatado);
     const QMimeData *data = clipboard()->mimeData();
     QCOMPARE(data->text(), QStringLiteral("ação"));
     const QByteArray rtf = data->data(QStringLiteral("text/rtf"));
@@ -55,7 +55,7 @@ void TestClipboard::copyFormattedPutsRealRtf() {
     QVERIFY(!rtf.contains("ação"));
     QCOMPARE(f.status(), QStringLiteral("Copiar (Formatado)"));
 
-    f.run(QStringLiteral("mnuRecortarFormatado"));
+    f.run(corvel::cmd::RecortarFormatado);
     QCOMPARE(f.ed->Texto(), QStringLiteral("x  y"));
     QCOMPARE(clipboard()->text(), QStringLiteral("ação"));
     QCOMPARE(f.status(), QStringLiteral("Recortar (Formatado)"));
@@ -65,10 +65,10 @@ void TestClipboard::pasteFormattedKeepsFormatting() {
     // Copy a bold word from one place and paste it formatted elsewhere.
     f.setText(QStringLiteral("negrito e normal"), 0, 7);
     f.ed->setSelNegrito(true);
-    f.run(QStringLiteral("mnuCopiarFormatado"));
+    f.run(corvel::cmd::CopiarFormatado);
     f.ed->setSelInicio(16);
     f.ed->setSelTamanho(0);
-    f.run(QStringLiteral("mnuColarFormatado"));
+    f.run(corvel::cmd::ColarFormatado);
     QCOMPARE(f.ed->Texto(), QStringLiteral("negrito e normalnegrito"));
     f.ed->setSelInicio(16);
     f.ed->setSelTamanho(7);
@@ -80,7 +80,7 @@ void TestClipboard::pasteFormattedKeepsFormatting() {
     data->setData(QStringLiteral("text/rtf"), "{\\rtf1\\ansi {\\i it\\'e1lico}}");
     clipboard()->setMimeData(data);
     f.setText(QString());
-    f.run(QStringLiteral("mnuColarFormatado"));
+    f.run(corvel::cmd::ColarFormatado);
     QCOMPARE(f.ed->Texto(), QStringLiteral("itálico"));
     f.ed->setSelInicio(0);
     f.ed->setSelTamanho(7);
@@ -90,7 +90,7 @@ void TestClipboard::pasteFormattedKeepsFormatting() {
 void TestClipboard::pasteFormattedTextOnly() {
     clipboard()->setText(QStringLiteral("{\\rtf1 not really}"));
     f.setText(QStringLiteral("ab"), 1);
-    f.run(QStringLiteral("mnuColarFormatado"));
+    f.run(corvel::cmd::ColarFormatado);
     QCOMPARE(f.ed->Texto(), QStringLiteral("a{\\rtf1 not really}b"));
 }
 
@@ -99,9 +99,9 @@ void TestClipboard::pastePlainTakesEditorFont() {
     WriteSetting(QStringLiteral("Editor"), QStringLiteral("Frente"), QStringLiteral("255"));
     f.setText(QStringLiteral("negrito"), 0, 7);
     f.ed->setSelNegrito(true);
-    f.run(QStringLiteral("mnuCopiarFormatado"));
+    f.run(corvel::cmd::CopiarFormatado);
     f.ed->setSelInicio(7);
-    f.run(QStringLiteral("mnuColarPlano"));
+    f.run(corvel::cmd::ColarPlano);
     QCOMPARE(f.ed->Texto(), QStringLiteral("negritonegrito"));
     f.ed->setSelInicio(7);
     f.ed->setSelTamanho(7);
@@ -115,7 +115,7 @@ void TestClipboard::pastePlainFromRtfOnly() {
     data->setData(QStringLiteral("text/rtf"), "{\\rtf1\\ansi {\\b S\\'e3o} Paulo}");
     clipboard()->setMimeData(data);
     f.setText(QString());
-    f.run(QStringLiteral("mnuColarPlano"));
+    f.run(corvel::cmd::ColarPlano);
     QCOMPARE(f.ed->Texto(), QStringLiteral("São Paulo"));
 }
 

@@ -7,6 +7,7 @@
 #include "ControlHost.h"
 #include "Folders.h"
 #include "KeyState.h"
+#include "MenuTable.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "frmMain.h"
@@ -27,6 +28,8 @@ private slots:
     void colourRuns();
     void textNeverChanges_data();
     void textNeverChanges();
+    void hostileFaceNames_data();
+    void hostileFaceNames();
     void sizeLimits();
     void busyModeBoundary();
     void stateKeptAsFound();
@@ -87,7 +90,7 @@ void TestColouriser::colourRuns_data() {
 void TestColouriser::colourRuns() {
     QFETCH(QString, text);
     ed->setTexto(text);
-    QVERIFY(m->Trigger("mnuFerramentasColorizar"));
+    QVERIFY(m->Trigger(corvel::cmd::FerramentasColorizar));
     QString plain;
     QTEST(Runs(&plain), "runs");
     QCOMPARE(plain, text);
@@ -101,14 +104,45 @@ void TestColouriser::textNeverChanges_data() {
     QTest::newRow("accents and beyond") << QString::fromUtf8("ação — € 中文 😀\r\n\tfim");
     QTest::newRow("line breaks") << "\r\n\r\na\r\n\r\n";
     QTest::newRow("empty") << "";
+    QTest::newRow("ascii controls") << QString::fromLatin1("a\x01b\x0b\x0c\x1b\x1f\x7f{\x02}");
 }
 
 void TestColouriser::textNeverChanges() {
     QFETCH(QString, text);
     ed->setTexto(text);
     QCOMPARE(ed->Texto(), text);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(ed->Texto(), text);
+}
+
+// The face name comes from the settings: whatever it holds, both whole-
+// document commands keep the text and show it in exactly that face.
+void TestColouriser::hostileFaceNames_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("face");
+    const QStringList faces = {"Foo{Bar",
+                               "Evil}Font;x",
+                               "Back\\slash\\par x",
+                               "}{\\rtf1 }",
+                               QString::fromUtf8("Fonte Ção €"),
+                               "a;b;c",
+                               "Tab\tFonte"};
+    for (const char *command : {"mnuFerramentasColorizar", "mnuFerramentasPadronizar"})
+        for (const QString &face : faces)
+            QTest::newRow(qPrintable(QString(command).mid(14) + ": " + face)) << command << face;
+}
+
+void TestColouriser::hostileFaceNames() {
+    QFETCH(QString, command);
+    QFETCH(QString, face);
+    WriteSetting("Editor", "Fonte", face);
+    const QString text = QString::fromUtf8("<p class=\"a\">texto {x}\\y; ç</p>\r\n<!-- c -->");
+    ed->setTexto(text);
+    ed->setGravado(true);
+    QVERIFY(m->Trigger(corvel::CommandByName(command)));
+    QCOMPARE(ed->Texto(), text);
+    QVERIFY(ed->Gravado());
+    QCOMPARE(FontsUsed(ed), QStringList(face + "/11"));
 }
 
 void TestColouriser::sizeLimits() {
@@ -116,13 +150,13 @@ void TestColouriser::sizeLimits() {
     QString big = unit.repeated(51200);  // 512,000
     ed->setTexto(big);
     QCOMPARE(ed->Tamanho(), 512000);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(Runs().left(9), QString("111011111"));
     QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
 
     ed->setTexto(big + "y");
     const QString before = ed->TextoRTF();
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(m->StatusPanelText(8),
              QString("Colorizar não disponível para textos maiores de 500 kbytes"));
     QCOMPARE(ed->TextoRTF(), before);
@@ -130,9 +164,9 @@ void TestColouriser::sizeLimits() {
 
 void TestColouriser::busyModeBoundary() {
     ed->setTexto(QString(307200, 'a'));
-    QVERIFY(!Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(!Busy([&] { m->Trigger(corvel::cmd::FerramentasColorizar); }));
     ed->setTexto(QString(307201, 'a'));
-    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(Busy([&] { m->Trigger(corvel::cmd::FerramentasColorizar); }));
     QVERIFY(!m->IsBusy());
     QVERIFY(ed->Visivel());
 }
@@ -149,7 +183,7 @@ void TestColouriser::stateKeptAsFound() {
         ed->setSelTamanho(67);
         ed->setRolagemVertical(ed->RolagemVertical() + 1000);
         const int v = ed->RolagemVertical();
-        m->Trigger("mnuFerramentasColorizar");
+        m->Trigger(corvel::cmd::FerramentasColorizar);
         QCOMPARE(ed->Gravado(), gravado);
         QCOMPARE(ed->SelInicio(), 12345);
         QCOMPARE(ed->SelTamanho(), 67);
@@ -173,7 +207,7 @@ void TestColouriser::stateKeptInBusyMode() {
     ed->setRolagemVertical(ed->RolagemVertical() + 3000);
     const int v = ed->RolagemVertical();
     QVERIFY(v > 0);
-    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasColorizar"); }));
+    QVERIFY(Busy([&] { m->Trigger(corvel::cmd::FerramentasColorizar); }));
     QVERIFY(!m->IsBusy());
     QCOMPARE(ed->Texto(), text);
     QVERIFY(ed->Gravado());
@@ -190,7 +224,7 @@ void TestColouriser::failureReleasesEverything() {
     ed->setGravado(false);
     const QString before = ed->TextoRTF();
     WriteSetting("Editor", "Tamanho", "grande");
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(ed->TextoRTF(), before);
     QVERIFY(!ed->Travar());
     QVERIFY(ed->Redesenhar());
@@ -199,18 +233,18 @@ void TestColouriser::failureReleasesEverything() {
     QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
     // And the next run works.
     WriteSetting("Editor", "Tamanho", "11");
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(Runs(), QString("11101111"));
 }
 
 void TestColouriser::rightControlRunsInsertLink() {
     int links = 0;
-    m->SetHandler("mnuInserirLink", [&] { ++links; });
+    m->SetHandler(corvel::cmd::InserirLink, [&] { ++links; });
     ed->setTexto("<b>x</b>");
     const QString before = ed->TextoRTF();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 105, 0xffe4, 0);
     corvel::ObserveKeyEvent(&down);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(links, 1);
     QCOMPARE(ed->TextoRTF(), before);
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier, 105, 0xffe4, 0);
@@ -218,7 +252,7 @@ void TestColouriser::rightControlRunsInsertLink() {
     // The left Control key colourises.
     QKeyEvent left(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 37, 0xffe3, 0);
     corvel::ObserveKeyEvent(&left);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(links, 1);
     QCOMPARE(Runs(), QString("11101111"));
 }
@@ -237,7 +271,7 @@ void TestColouriser::corpusTextKept() {
     QCOMPARE(ed->Ler(path), QString());
     ed->setGravado(true);
     const QString text = ed->Texto();
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     QCOMPARE(m->StatusPanelText(8), QString("Colorizar HTML"));
     QVERIFY(ed->Texto() == text);
     QVERIFY(ed->Gravado());

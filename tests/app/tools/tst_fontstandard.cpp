@@ -43,13 +43,13 @@ void TestFontStandard::cleanup() {
 void TestFontStandard::removesEveryColour() {
     const QString text = "<p align='left'>x</p><!-- c --><% s %>\r\n<td width=1>{\\}";
     ed->setTexto(text);
-    m->Trigger("mnuFerramentasColorizar");
+    m->Trigger(corvel::cmd::FerramentasColorizar);
     const QMap<int, QChar> legend{{-1, 'd'}, {0, 'd'}, {1234567, 'f'}};
     QVERIFY(ColourRuns(ed, legend).contains('?'));
     WriteSetting("Editor", "Fonte", "DejaVu Sans Mono");
     WriteSetting("Editor", "Tamanho", "14");
     WriteSetting("Editor", "Frente", "1234567");
-    QVERIFY(m->Trigger("mnuFerramentasPadronizar"));
+    QVERIFY(m->Trigger(corvel::cmd::FerramentasPadronizar));
     QCOMPARE(m->StatusPanelText(8), QString("Padronizar Fonte"));
     QString plain;
     const QString runs = ColourRuns(ed, legend, &plain);
@@ -66,7 +66,7 @@ void TestFontStandard::removesEveryColour() {
 void TestFontStandard::busyModeBoundary() {
     for (int size : {102400, 102401}) {
         ed->setTexto(QString(size, 'a'));
-        QCOMPARE(Busy([&] { m->Trigger("mnuFerramentasPadronizar"); }), size > 102400);
+        QCOMPARE(Busy([&] { m->Trigger(corvel::cmd::FerramentasPadronizar); }), size > 102400);
         QVERIFY(!m->IsBusy());
     }
 }
@@ -82,7 +82,7 @@ void TestFontStandard::stateKeptAsFound() {
         ed->setSelTamanho(25);
         ed->setRolagemVertical(ed->RolagemVertical() + 800);
         const int v = ed->RolagemVertical();
-        m->Trigger("mnuFerramentasPadronizar");
+        m->Trigger(corvel::cmd::FerramentasPadronizar);
         QCOMPARE(ed->Gravado(), gravado);
         QCOMPARE(ed->SelInicio(), 5000);
         QCOMPARE(ed->SelTamanho(), 25);
@@ -106,7 +106,7 @@ void TestFontStandard::stateKeptInBusyMode() {
     ed->setRolagemVertical(ed->RolagemVertical() + 1500);
     const int v = ed->RolagemVertical();
     QVERIFY(v > 0);
-    QVERIFY(Busy([&] { m->Trigger("mnuFerramentasPadronizar"); }));
+    QVERIFY(Busy([&] { m->Trigger(corvel::cmd::FerramentasPadronizar); }));
     QVERIFY(!m->IsBusy());
     QCOMPARE(ed->Texto(), text);
     QVERIFY(!ed->Gravado());
@@ -120,11 +120,11 @@ void TestFontStandard::stateKeptInBusyMode() {
 
 void TestFontStandard::rightControlRunsInsertImage() {
     int images = 0;
-    m->SetHandler("mnuInserirImagem", [&] { ++images; });
+    m->SetHandler(corvel::cmd::InserirImagem, [&] { ++images; });
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 105, 0xffe4, 0);
     corvel::ObserveKeyEvent(&down);
     ed->setTexto("abc");
-    QVERIFY(m->Trigger("mnuFerramentasPadronizar"));
+    QVERIFY(m->Trigger(corvel::cmd::FerramentasPadronizar));
     QCOMPARE(images, 1);
     QVERIFY(m->StatusPanelText(8) != QString("Padronizar Fonte"));
 }

@@ -166,23 +166,50 @@ private slots:
         QCOMPARE(SearchPartOf(ReadSetting("Historico", "Search1")), QString("x\\d"));
     }
 
-    void invalidRegExpEndsQuietly() {
+    // An invalid expression is explained (what and where) with a beep, and
+    // neither moves the selection nor retries from the start.
+    void invalidRegExpIsExplained() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("a(b", 1);
         frmProcurar d(ed);
         QVERIFY(d.Form_Load());
         d.chkInicio->click();
-        for (const char *bad : {"(", "[a-", "a{2,1}", "*"}) {
-            Type(d, bad, "");
+        const QList<QPair<const char *, int>> bad = {{"(", 2}, {"[a-", 4}, {"a{2,1}", 6}, {"*", 1}};
+        for (const auto &b : bad) {
+            Type(d, b.first, "");
             d.btnRegExp_Click();
             QCOMPARE(Sel(ed), qMakePair(1, 0));
+            QVERIFY(!dialogs.messages.isEmpty());
+            const RecordedMessage m = dialogs.messages.takeLast();
+            QCOMPARE(m.title, QString("Expressão Inválida"));
+            QCOMPARE(m.icon, corvel::MsgIcon::Warning);
+            QVERIFY2(m.text.startsWith(
+                         "A expressão procurada não é uma expressão regular válida.\r\n\r\n"
+                         "Expressão regular inválida (posição " +
+                         QString::number(b.second) + "): "),
+                     qPrintable(m.text));
+            QVERIFY(dialogs.messages.isEmpty());
         }
-        QCOMPARE(fx.beeps, 0);
-        QVERIFY(dialogs.messages.isEmpty());
-        // A valid pattern works again afterwards.
+        QCOMPARE(fx.beeps, 4);
+        // A valid pattern works again afterwards, quietly.
         Type(d, "\\(", "");
         d.btnRegExp_Click();
         QCOMPARE(Sel(ed), qMakePair(1, 1));
+        QCOMPARE(fx.beeps, 4);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // The ECMAScript forms the engine lacks work from the dialog.
+    void ecmaScriptFormsFromTheDialog() {
+        ScriptedDialogs dialogs;
+        ICorvelEdit *ed = fx.editor("x\r\nAb", 0);
+        frmProcurar d(ed);
+        QVERIFY(d.Form_Load());
+        Type(d, "x[^][^]\\u0041", "");
+        d.btnRegExp_Click();
+        QCOMPARE(Sel(ed), qMakePair(0, 4));
+        QCOMPARE(fx.beeps, 0);
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void identicalTextsAreRefused() {

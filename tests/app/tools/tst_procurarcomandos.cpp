@@ -37,11 +37,11 @@ private slots:
         QVERIFY(ed);
         ed->setTexto("a\r\nb\r\nc\r\nd");
         dialogs.inputs.enqueue("70000");
-        QVERIFY(m.Trigger("mnuFerramentasIrPara"));
+        QVERIFY(m.Trigger(corvel::cmd::FerramentasIrPara));
         QCOMPARE(Sel(ed), qMakePair(0, 0));
         QVERIFY(m.StatusPanelText(8) != "Ir para Linha");
         dialogs.inputs.enqueue("3");
-        QVERIFY(m.Trigger("mnuFerramentasIrPara"));
+        QVERIFY(m.Trigger(corvel::cmd::FerramentasIrPara));
         QCOMPARE(Sel(ed), qMakePair(6, 0));
         QCOMPARE(dialogs.prompts.last(), QString("Ir para qual linha? (1-4)"));
         QCOMPARE(m.StatusPanelText(8), QString("Ir para Linha"));
@@ -53,12 +53,12 @@ private slots:
         ICorvelEdit *ed = m.CreateDocument();
         ed->setTexto("Ab ab");
         ed->setSelInicio(4);
-        QVERIFY(m.Trigger("mnuEditarProcurarProx"));
+        QVERIFY(m.Trigger(corvel::cmd::EditarProcurarProx));
         QCOMPARE(fx.beeps, 1); // nothing searched yet
         SetLastSearchText("AB");
-        QVERIFY(m.Trigger("mnuEditarProcurarProx"));
+        QVERIFY(m.Trigger(corvel::cmd::EditarProcurarProx));
         QCOMPARE(Sel(ed), qMakePair(0, 2));
-        QVERIFY(m.Trigger("mnuEditarProcurarProx"));
+        QVERIFY(m.Trigger(corvel::cmd::EditarProcurarProx));
         QCOMPARE(Sel(ed), qMakePair(3, 2));
         QCOMPARE(fx.beeps, 1);
     }
@@ -89,7 +89,7 @@ private slots:
             if (QWidget *w = QApplication::activeModalWidget()) w->close();
         });
         guard.start(10000);
-        QVERIFY(m.Trigger("mnuEditarProcurar"));
+        QVERIFY(m.Trigger(corvel::cmd::EditarProcurar));
         QVERIFY(seen);
         QCOMPARE(Sel(ed), qMakePair(2, 4));
         QCOMPARE(LastSearchText(), QString("find"));

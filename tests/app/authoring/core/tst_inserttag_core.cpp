@@ -16,6 +16,8 @@ private slots:
     void separateLines();
     void quoteStyles_data();
     void quoteStyles();
+    void caretInStyledQuotes_data();
+    void caretInStyledQuotes();
     void emailLink();
     void quoteCycle();
 };
@@ -127,6 +129,58 @@ void TestInsertTagCore::quoteStyles_data() {
 void TestInsertTagCore::quoteStyles() {
     QFETCH(QString, style);
     QTEST(ApplyQuoteStyle("<A HREF=\"x\">", style), "expected");
+}
+
+void TestInsertTagCore::caretInStyledQuotes_data() {
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<int>("back");
+    QTest::addColumn<bool>("sep");
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("lower");
+    QTest::addColumn<QString>("expected"); // "|" marks the caret
+    const QString eqOpen = "= \"", eqClose = "\"";
+    const QString parOpen = "(\"", parClose = "\")";
+    QTest::newRow("= normal") << eqOpen << eqClose << 1 << false << "0" << false << "= \"|\"";
+    QTest::newRow("= asp") << eqOpen << eqClose << 1 << false << "1" << false << "= \"\"|\"\"";
+    QTest::newRow("= script") << eqOpen << eqClose << 1 << false << "2" << false << "= '|'";
+    QTest::newRow("= php") << eqOpen << eqClose << 1 << false << "3" << false << "= \\\"|\\\"";
+    QTest::newRow("- asp") << parOpen << parClose << 2 << false << "1" << false << "(\"\"|\"\")";
+    QTest::newRow("- php") << parOpen << parClose << 2 << false << "3" << false << "(\\\"|\\\")";
+    QTest::newRow("- script") << parOpen << parClose << 2 << false << "2" << false << "('|')";
+    // A distance past the closing text reaches into the opening one.
+    QTest::newRow("into open, php") << "<A HREF=\""
+                                    << "\">" << 3 << false << "3" << false << "<A HREF=|\\\"\\\">";
+    // On separate lines only the closing text is styled into the distance.
+    QTest::newRow("lines, php") << "<P CLASS=\"x\">"
+                                << "</P ID=\"y\">" << 12 << true << "3" << true
+                                << "<p class=\\\"x\\\">\r\n|\r\n</p id=\\\"y\\\">";
+    // Without quotes nothing moves, whatever the style.
+    QTest::newRow("tags, asp") << "<B>"
+                               << "</B>" << 4 << false << "1" << true << "<b>|</b>";
+}
+
+void TestInsertTagCore::caretInStyledQuotes() {
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(int, back);
+    QFETCH(bool, sep);
+    QFETCH(QString, style);
+    QFETCH(bool, lower);
+    TagOptions o;
+    o.quoteStyle = style;
+    o.lowerCase = lower;
+    TagInsertRequest r;
+    r.caretBack = StyledCaretBack(open, close, back, sep, o, true);
+    r.openText = StyleTagText(open, o, true);
+    r.closeText = StyleTagText(close, o, true);
+    r.separateLines = sep;
+    r.innerLine = sep;
+    r.selStart = 0;
+    r.column = 1;
+    const TagInsertResult res = PlanTagInsert(r);
+    QCOMPARE(res.selLength, 0);
+    QTEST(QString(res.text).insert(res.selStart, '|'), "expected");
 }
 
 void TestInsertTagCore::emailLink() {

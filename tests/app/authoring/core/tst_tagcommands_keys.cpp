@@ -80,26 +80,26 @@ void TestTagCommandKeys::bareTagRule() {
     QVERIFY(!WritesBareTag("1", true, false, false));
     for (const PerTagCommand &c : PerTagCommands()) {
         const bool ignores =
-            QByteArray(c.menu) == "mnuListaItem" || QByteArray(c.menu) == "mnuFormularioItens";
+            c.menu == corvel::cmd::ListaItem || c.menu == corvel::cmd::FormularioItens;
         QCOMPARE(c.honoursRightControl, !ignores);
     }
 }
 
 void TestTagCommandKeys::tablesNameEachItemOnce() {
-    QSet<QByteArray> names;
+    QSet<QString> names;
     int n = 0;
     for (const auto &c : InlineTagCommands())
-        names.insert(c.menu), ++n;
+        names.insert(c.menu.Name()), ++n;
     for (const auto &c : PerTagCommands())
-        names.insert(c.menu), ++n;
+        names.insert(c.menu.Name()), ++n;
     for (const auto &c : ComandoCommands())
-        names.insert(c.menu), ++n;
+        names.insert(c.menu.Name()), ++n;
     QCOMPARE(names.size(), n);
     // Caret placement needs caretBack to match the closing text where one is
     // meant to land between the tags.
     for (const auto &c : InlineTagCommands())
-        if (QByteArray(c.menu).startsWith("mnuFormatar") ||
-            QByteArray(c.menu).startsWith("mnuHeader"))
+        if (c.menu.Name().startsWith(QLatin1String("mnuFormatar")) ||
+            c.menu.Name().startsWith(QLatin1String("mnuHeader")))
             QCOMPARE(c.snippet.caretBack, int(qstrlen(c.snippet.closeText)));
 }
 

@@ -305,6 +305,40 @@ private slots:
         QVERIFY(!dateOnly.contains(QStringLiteral("Tamanho")));
     }
 
+    // A cached date or size the entry lacks is named unknown, never left
+    // blank; the part the entry has is shown as usual.
+    void unknownCachedPartsAreSaid_data() {
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<QStringList>("lines");
+        const QString unknownSize =
+            QStringLiteral("Tamanho do arquivo gerado no Corvel: \tdesconhecido\r\n");
+        const QString unknownDate =
+            QStringLiteral("Data do arquivo gerado no Corvel: \tdesconhecido\r\n");
+        QTest::newRow("no size") << QStringLiteral(",07/12/2026 15:20:51")
+                                 << QStringList{unknownSize};
+        QTest::newRow("no date") << QStringLiteral("5230,") << QStringList{unknownDate};
+        QTest::newRow("no comma") << QStringLiteral("garbage")
+                                  << QStringList{unknownSize, unknownDate};
+        QTest::newRow("empty") << QString() << QStringList{unknownSize, unknownDate};
+        QTest::newRow("size not a number")
+            << QStringLiteral("12kb,07/12/2026 15:20:51") << QStringList{unknownSize};
+    }
+    void unknownCachedPartsAreSaid() {
+        QFETCH(QString, info);
+        QFETCH(QStringList, lines);
+        const QString text =
+            ChangedFileMessage(QStringLiteral("/a.htm"), info, QStringLiteral("6001"),
+                               QStringLiteral("08/12/2026 09:00:00"));
+        for (const QString &l : lines)
+            QVERIFY2(text.contains(l), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral(": \t\r")) &&
+                     !text.contains(QStringLiteral(": \t bytes")),
+                 qPrintable(text));
+        QVERIFY(
+            text.contains(QStringLiteral("Tamanho do arquivo existente em disco: \t6.001 bytes")) ||
+            !text.contains(QStringLiteral("Tamanho")));
+    }
+
     void informationWithoutCommaCountsAsChanged() {
         // A damaged entry must lead to the question, never to a silent load.
         QVERIFY(!ChangedFileMessage(QStringLiteral("/a.htm"), QStringLiteral("garbage"),

@@ -42,10 +42,30 @@ private slots:
         QCOMPARE(after.mid(1), expected);
     }
 
-    void letterCaseMakesOneEntryAndTheNewerCaseWins() {
-        const QStringList l = InsertAtTop(Numbered(3, 15), QStringLiteral("/F/2.HTML"), 15);
-        QCOMPARE(l.mid(0, 4), (QStringList{QStringLiteral("/F/2.HTML"), QStringLiteral("/f/1.html"),
-                                           QStringLiteral("/f/3.html"), QString()}));
+    // Names that differ only in letter case are two files: both stay, and
+    // only the exact same name moves up.
+    void letterCaseMakesTwoEntries_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("top");
+        const QString f1 = QStringLiteral("/f/1.html"), f2 = QStringLiteral("/f/2.html"),
+                      f3 = QStringLiteral("/f/3.html");
+        QTest::newRow("upper name")
+            << QStringLiteral("/F/2.HTML") << QStringList{QStringLiteral("/F/2.HTML"), f1, f2, f3};
+        QTest::newRow("one letter")
+            << QStringLiteral("/f/2.htmL") << QStringList{QStringLiteral("/f/2.htmL"), f1, f2, f3};
+        QTest::newRow("same name") << f2 << QStringList{f2, f1, f3, QString()};
+    }
+    void letterCaseMakesTwoEntries() {
+        QFETCH(QString, path);
+        QTEST(InsertAtTop(Numbered(3, 15), path, 15).mid(0, 4), "top");
+    }
+
+    void baseFoldersCountLetterCaseToo() {
+        AddToRecentList(kBaseFolderList, QStringLiteral("/site/Img"));
+        AddToRecentList(kBaseFolderList, QStringLiteral("/site/img"));
+        QCOMPARE(
+            ReadRecentList(kBaseFolderList).mid(0, 3),
+            (QStringList{QStringLiteral("/site/img"), QStringLiteral("/site/Img"), QString()}));
     }
 
     void partialListGrows() {

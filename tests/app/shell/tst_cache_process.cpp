@@ -157,7 +157,7 @@ class TestCacheProcess : public QObject {
     }
 
     // The first visible window whose title holds name, waited for.
-    QString window(const QString &name, int ms = 20000) const {
+    QString window(const QString &name, int ms = 60000) const {
         QElapsedTimer t;
         t.start();
         do {

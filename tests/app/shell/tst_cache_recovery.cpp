@@ -505,7 +505,7 @@ private slots:
         QVERIFY(ed->Arquivo().isEmpty());
         QVERIFY(!ed->Gravado());
         QVERIFY(corvel::DocumentWithFile(*m, victim) == nullptr);
-        QVERIFY(m->Trigger(QStringLiteral("mnuArquivoSalvar"))); // save as: cancelled
+        QVERIFY(m->Trigger(corvel::cmd::ArquivoSalvar)); // save as: cancelled
         QCOMPARE(ReadBytes(victim), QByteArray("outro arquivo"));
         QVERIFY(EntryOf(*m, ed).file.isEmpty());
     }

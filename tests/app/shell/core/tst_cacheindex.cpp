@@ -233,9 +233,9 @@ private slots:
             << QStringLiteral("1.ctm,2.ctm");
         QTest::newRow("repeated section")
             << "[Arquivo]\n001=/x/a\n[Temporario]\n002=/b.html\n" + tail
-            << QStringLiteral("001,002") << QStringLiteral("1.ctm,2.ctm");
+            << QString() << QStringLiteral("/b.html"); // the real section is the repeat
         QTest::newRow("unknown section")
-            << "[Arquivo]\n001=/x/a\n[Outra]\n002=/b.html\n" + tail << QStringLiteral("001,002")
+            << "[Arquivo]\n001=/x/a\n[Outra]\n002=/b.html\n" + tail << QStringLiteral("001")
             << QStringLiteral("1.ctm,2.ctm");
         QTest::newRow("relative name") << "[Arquivo]\n001=x/a.html\n002=/b.html\n" + tail
                                        << QStringLiteral("001") << QStringLiteral("1.ctm,2.ctm");

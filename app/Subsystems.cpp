@@ -13,9 +13,7 @@
 void RegisterSubsystems(frmMain &m) {
     RegisterFileCommands(m);
     // Insert file hands the file's text to the tag insertion.
-    corvel::SetInsertTextRoutine([](frmMain &w, const QString &text) {
-        InsertTag(w, text, QString(), 0, false, false, true, false);
-    });
+    m.services().insertText = [&m](const QString &text) { InsertTagText(m, text); };
     RegisterFindCommands(m);
     RegisterTextTools(m);
     RegisterCommandDialog(m);

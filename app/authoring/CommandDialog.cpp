@@ -15,10 +15,7 @@ void OpenCommandDialog(frmMain &m, const QString &name, int helpId) {
         ChooseDefinitionFile(name, corvel::ScrollLockToggledOn(), corvel::RightControlDown());
     CommandDialogHost host;
     host.currentEditor = [&m] { return m.CurrentEditor(); };
-    host.insertTag = [&m](QString &open, QString &close, int caretBack, bool separateLines,
-                          bool innerLine, bool applyCase, bool discardSelection) {
-        InsertTag(m, open, close, caretBack, separateLines, innerLine, applyCase, discardSelection);
-    };
+    host.insertTag = [&m](const corvel::TagInsert &tag) { InsertTag(m, tag); };
     frmComando dialog(file, helpId, std::move(host), &m);
     if (!dialog.Form_Load()) return;
     dialog.exec();

@@ -5,21 +5,23 @@
 
 using namespace corvel;
 
-void InsertTag(frmMain &m, QString &openText, QString &closeText, int caretBack, bool separateLines,
-               bool innerLine, bool applyCase, bool discardSelection) {
-    ICorvelEdit *ed = m.CurrentEditor();
-    if (!ed || !ed->Visivel()) return;
+TagInsert InsertTag(frmMain &m, const TagInsert &tag) {
     const TagOptions o = ReadTagOptions();
+    TagInsert written = tag;
+    written.openText = StyleTagText(tag.openText, o, tag.applyCase);
+    written.closeText = StyleTagText(tag.closeText, o, tag.applyCase);
+    ICorvelEdit *ed = m.CurrentEditor();
+    if (!ed || !ed->Visivel()) return written;
 
     TagInsertRequest r;
-    if (!discardSelection && o.wrapSelection && ed->SelTamanho() > 0) r.wrapped = ed->SelTexto();
-    r.caretBack = StyledCaretBack(openText, closeText, caretBack, separateLines, o, applyCase);
-    openText = StyleTagText(openText, o, applyCase);
-    closeText = StyleTagText(closeText, o, applyCase);
-    r.openText = openText;
-    r.closeText = closeText;
-    r.separateLines = separateLines;
-    r.innerLine = innerLine;
+    if (!tag.discardSelection && o.wrapSelection && ed->SelTamanho() > 0)
+        r.wrapped = ed->SelTexto();
+    r.caretBack = StyledCaretBack(tag.openText, tag.closeText, tag.caretBack, tag.separateLines, o,
+                                  tag.applyCase);
+    r.openText = written.openText;
+    r.closeText = written.closeText;
+    r.separateLines = tag.separateLines;
+    r.innerLine = tag.innerLine;
     // Coluna follows the caret only when refreshed (the position timer does
     // it every 120 ms): refresh it, so a caret moved just before counts.
     ed->UpdatePos();
@@ -33,23 +35,11 @@ void InsertTag(frmMain &m, QString &openText, QString &closeText, int caretBack,
     ed->setSelInicio(plan.selStart);
     ed->setSelTamanho(plan.selLength);
     if (m.isEnabled()) ed->Foco();
+    return written;
 }
 
-void InsertTag(frmMain &m, const QString &openText, const QString &closeText, int caretBack,
-               bool separateLines, bool innerLine, bool applyCase, bool discardSelection) {
-    QString open = openText, close = closeText;
-    InsertTag(m, open, close, caretBack, separateLines, innerLine, applyCase, discardSelection);
-}
-
-void InsertTag(QString &openText, QString &closeText, int caretBack, bool separateLines,
-               bool innerLine, bool applyCase, bool discardSelection) {
-    if (frmMain *m = MainWindow())
-        InsertTag(*m, openText, closeText, caretBack, separateLines, innerLine, applyCase,
-                  discardSelection);
-}
-
-void InsertTag(const QString &openText, const QString &closeText, int caretBack, bool separateLines,
-               bool innerLine, bool applyCase, bool discardSelection) {
-    QString open = openText, close = closeText;
-    InsertTag(open, close, caretBack, separateLines, innerLine, applyCase, discardSelection);
+void InsertTagText(frmMain &m, const QString &openText) {
+    TagInsert t;
+    t.openText = openText;
+    InsertTag(m, t);
 }

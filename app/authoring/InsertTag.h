@@ -1,22 +1,18 @@
 #pragma once
 // InsertTag: the one routine through which commands write markup into the
-// current document. It writes openText and closeText around the selection
-// (or in its place), in the user's tag case and quote style, optionally on
-// separate lines indented to the caret's column, and places the caret or the
-// selection afterwards. The whole insertion is one undoable edit.
-#include <QString>
+// current document. It writes the opening and closing texts around the
+// selection (or in its place), in the user's tag case and quote style,
+// optionally on separate lines indented to the caret's column, and places the
+// caret or the selection afterwards. The whole insertion is one undoable edit.
+#include "TagText.h"
 
 class frmMain;
 
-// openText and closeText are rewritten (case, quotes) and the caller sees the
-// rewritten texts. Does nothing without a current, visible document.
-void InsertTag(frmMain &m, QString &openText, QString &closeText, int caretBack, bool separateLines,
-               bool innerLine, bool applyCase, bool discardSelection);
-void InsertTag(frmMain &m, const QString &openText, const QString &closeText, int caretBack,
-               bool separateLines, bool innerLine, bool applyCase, bool discardSelection);
+// Writes tag into the current document and returns it as written (opening
+// and closing texts in the user's case and quote style). Does nothing without
+// a current, visible document (the texts are still returned styled).
+corvel::TagInsert InsertTag(frmMain &m, const corvel::TagInsert &tag);
 
-// The same on the main window of the running program.
-void InsertTag(QString &openText, QString &closeText, int caretBack, bool separateLines,
-               bool innerLine, bool applyCase, bool discardSelection);
-void InsertTag(const QString &openText, const QString &closeText, int caretBack, bool separateLines,
-               bool innerLine, bool applyCase, bool discardSelection);
+// The common case: text written at the caret (or around the selection) with
+// no closing part, in the user's tag case.
+void InsertTagText(frmMain &m, const QString &openText);

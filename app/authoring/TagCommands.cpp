@@ -18,8 +18,7 @@ QString Utf8(const char *s) {
 }
 
 void Write(frmMain &m, const TagSnippet &s) {
-    InsertTag(m, Utf8(s.openText), Utf8(s.closeText), s.caretBack, s.separateLines, s.innerLine,
-              true, false);
+    InsertTag(m, SnippetInsert(s));
 }
 
 void RunPerTag(frmMain &m, const PerTagCommand &c) {
@@ -41,7 +40,7 @@ void InsertEmailLink(frmMain &m) {
         return;
     const QString link = EmailLinkText(answer);
     if (link.isEmpty()) return;
-    InsertTag(m, link, QString(), 0, false, false, true, false);
+    InsertTagText(m, link);
 }
 
 void CycleQuoteStyle(frmMain &m) {

@@ -18,7 +18,3 @@ void CycleQuoteStyle(frmMain &m);
 // The tag keys of the key preview (F9, Ctrl with the browser, launch and
 // media keys, the Shift+Ctrl snippets); true when the key was consumed.
 bool HandleTagKey(frmMain &m, QKeyEvent *event);
-
-// Who opens the internal browser on an address (Shift+Ctrl+F12 opens it on
-// "about:blank"); set by the browser's subsystem.
-void SetInternalBrowserOpener(std::function<void(const QString &)> opener);

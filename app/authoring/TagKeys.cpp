@@ -15,11 +15,6 @@ using namespace corvel;
 
 namespace {
 
-std::function<void(const QString &)> &BrowserOpener() {
-    static std::function<void(const QString &)> opener;
-    return opener;
-}
-
 // The keyboard focus is inside a document's editor ("HTML_nnn").
 bool FocusInDocument() {
     for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget())
@@ -77,7 +72,7 @@ bool ShiftCtrlKey(frmMain &m, QKeyEvent *e) {
         m.Trigger(corvel::cmd::ColarPlano);
         return true;
     case Qt::Key_F12:
-        if (BrowserOpener()) BrowserOpener()(QStringLiteral("about:blank"));
+        if (const auto &open = m.services().openBrowser) open(QStringLiteral("about:blank"));
         return true;
     default:
         break;
@@ -85,8 +80,7 @@ bool ShiftCtrlKey(frmMain &m, QKeyEvent *e) {
     if (!(e->modifiers() & Qt::KeypadModifier)) {
         const QChar c = SnippetKeyChar(e->nativeScanCode(), key);
         if (const TagSnippet *s = c.isNull() ? nullptr : SnippetForKey(c)) {
-            InsertTag(m, QString::fromUtf8(s->openText), QString::fromUtf8(s->closeText),
-                      s->caretBack, s->separateLines, s->innerLine, true, false);
+            InsertTag(m, SnippetInsert(*s));
             m.ShowStatusMessage(QStringLiteral("CorvelKeys"));
         }
     }
@@ -95,10 +89,6 @@ bool ShiftCtrlKey(frmMain &m, QKeyEvent *e) {
 }
 
 } // namespace
-
-void SetInternalBrowserOpener(std::function<void(const QString &)> opener) {
-    BrowserOpener() = std::move(opener);
-}
 
 bool HandleTagKey(frmMain &m, QKeyEvent *e) {
     if (!m.CurrentEditor()) return false;

@@ -609,14 +609,15 @@ void frmComando::btnConcluir_Click() {
     // The link text is written only where a closing tag is.
     if (m_block && ed && m_comando == QLatin1String("A") && ed->SelTamanho() == 0)
         linkText = LinkTextOf(result);
-    QString open = result;
-    QString close =
+    corvel::TagInsert tag;
+    tag.openText = result;
+    tag.closeText =
         m_block ? linkText + QStringLiteral("</") + m_comando + QLatin1Char('>') : QString();
-    const int caretBack = m_block ? int(m_comando.size()) + 3 : 0;
-    const bool separate = IsYes(read(QStringLiteral("Comando"), "PulaLinha"));
-    const bool inner = IsYes(read(QStringLiteral("Comando"), "EspacoLinha"));
+    tag.caretBack = m_block ? int(m_comando.size()) + 3 : 0;
+    tag.separateLines = IsYes(read(QStringLiteral("Comando"), "PulaLinha"));
+    tag.innerLine = IsYes(read(QStringLiteral("Comando"), "EspacoLinha"));
     if (m_host.insertTag) {
-        m_host.insertTag(open, close, caretBack, separate, inner, true, false);
+        m_host.insertTag(tag);
         m_inserted = true;
     }
     if (!linkText.isEmpty() && ed) {

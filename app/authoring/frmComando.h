@@ -4,6 +4,7 @@
 // Frame1), a style page and a script-event page, previews the start tag in
 // txtResultado and writes it into the current document.
 #include "CommandResult.h"
+#include "TagText.h"
 #include "corvel/ICorvelEdit.h"
 
 #include <QCheckBox>
@@ -26,9 +27,7 @@ struct CommandDialogHost {
     // The current document's editor, or nullptr.
     std::function<ICorvelEdit *()> currentEditor;
     // Writes markup into the current document (the tag-insertion routine).
-    std::function<void(QString &openText, QString &closeText, int caretBack, bool separateLines,
-                       bool innerLine, bool applyCase, bool discardSelection)>
-        insertTag;
+    std::function<void(const corvel::TagInsert &tag)> insertTag;
     // The project in use (path of its file), or "" when there is none.
     std::function<QString()> projectFile;
     // The table wizard, when open, takes the result of "TABLE", "TR" or

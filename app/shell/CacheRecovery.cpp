@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "FileCommands.h"
 #include "Folders.h"
+#include "Guarded.h"
 #include "Settings.h"
 #include "frmMain.h"
 
@@ -35,16 +36,7 @@ QString FileNameOf(const QString &path) {
     return QFileInfo(path).fileName();
 }
 
-QList<std::function<void()>> &FirstTickActions() {
-    static QList<std::function<void()>> actions;
-    return actions;
-}
-
 } // namespace
-
-void AddFirstAutoSaveTickAction(std::function<void()> action) {
-    FirstTickActions().append(std::move(action));
-}
 
 QString CacheStateText(ICorvelEdit *editor) {
     if (!editor) return QString();
@@ -117,14 +109,11 @@ void EndCacheWriteFailure(frmMain &m) {
 void DocumentCache::AutoSaveTick(frmMain &m) {
     if (m_counter == 0) {
         m_counter = 1;
-        const QList<std::function<void()>> actions =
-            m_firstTick ? QList<std::function<void()>>{m_firstTick} : FirstTickActions();
-        for (const auto &action : actions) {
-            try {
-                action();
-            } catch (...) {
-            }
-        }
+        const QList<std::function<void()>> actions = m_firstTick
+                                                         ? QList<std::function<void()>>{m_firstTick}
+                                                         : m.services().firstAutoSaveTick;
+        for (const auto &action : actions)
+            RunGuarded("first auto-save tick", action);
     }
     const long long minutes =
         SettingNumber(ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave")));
@@ -190,7 +179,7 @@ void DocumentCache::SaveAtExit(frmMain &m) {
     };
     const QList<ICorvelEdit *> docs = m.Documents();
     for (ICorvelEdit *ed : docs) {
-        try {
+        const bool ok = RunGuarded("exit: document cache", [&] {
             const QString file = ed->Arquivo();
             if (!file.isEmpty()) {
                 if (!ed->Gravado()) {
@@ -206,6 +195,7 @@ void DocumentCache::SaveAtExit(frmMain &m) {
                         QStringLiteral("Gravar Alterações?"), MsgIcon::Question, MsgButtons::YesNo,
                         MsgAnswer::Yes);
                     if (a == MsgAnswer::Yes) {
+                        // A failed save is said; the copy below keeps the text.
                         const QString error = SaveDocumentFile(ed, file, /*backup=*/false);
                         if (!error.isEmpty()) ShowSaveError(&m, 9701, error);
                     }
@@ -219,8 +209,9 @@ void DocumentCache::SaveAtExit(frmMain &m) {
                 WriteCacheEntry(m.DocumentKey(ed), QString(), QString(), QString());
                 if (!copy.isEmpty()) DeleteCopy(copy);
             }
-        } catch (...) {
-        }
+        });
+        if (!ok)
+            qWarning("exit: document %s kept as it was on disk", qPrintable(m.DocumentKey(ed)));
     }
     if (!failures.isEmpty()) {
         Message(&m,
@@ -259,11 +250,10 @@ void DocumentCache::Restore(frmMain &m) {
         if (!candidates.contains(e.copy) || !CopyExists(e.copy)) continue;
         CacheEntry restored;
         bool ok = false;
-        try {
-            ok = RestoreEntry(m, e, &restored);
-        } catch (...) {
+        // A document that fails to come back is logged and its copy offered
+        // with the orphans.
+        if (!RunGuarded("start: restoring a document", [&] { ok = RestoreEntry(m, e, &restored); }))
             ok = false;
-        }
         // A copy that could not come back stays on disk for the user to
         // decide, as an orphan.
         if (ok) {

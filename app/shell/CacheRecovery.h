@@ -34,14 +34,11 @@ void EndCacheWriteFailure(frmMain &m);
 // The text of that message.
 QString CacheWriteFailureText(const QString &reason);
 
-// Actions of the first auto-save tick (the update check attaches itself
-// here); they run once per main window.
-void AddFirstAutoSaveTickAction(std::function<void()> action);
-
 class DocumentCache {
 public:
     // tmrAutoSave: every "AutoSave" minutes (ticks) the copies and entries of
-    // modified documents. firstTick runs once, on the first tick.
+    // modified documents. The first tick runs the window's
+    // services().firstAutoSaveTick actions (or the one set below) once.
     void AutoSaveTick(frmMain &m);
     int counter() const { return m_counter; }
 

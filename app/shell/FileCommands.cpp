@@ -32,19 +32,6 @@ QString Setting(const char *key) {
     return ReadSetting(kConfig, QLatin1String(key));
 }
 
-PrinterChooser &Chooser() {
-    static PrinterChooser chooser = [](QPrinter &printer, QWidget *parent) {
-        QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
-    };
-    return chooser;
-}
-
-std::function<void(frmMain &, const QString &)> &InsertRoutine() {
-    static std::function<void(frmMain &, const QString &)> routine;
-    return routine;
-}
-
 void ShowReadError(QWidget *parent, const QString &text, int number, const QString &description) {
     Message(parent, ErrorText(text, number, description), QStringLiteral("Erro de Leitura"),
             MsgIcon::Critical);
@@ -329,16 +316,6 @@ bool CloseCommand(frmMain &m) {
 
 // ---- print ---------------------------------------------------------------------------
 
-void SetPrinterChooser(PrinterChooser chooser) {
-    Chooser() = chooser ? std::move(chooser) : PrinterChooser();
-    if (!Chooser()) {
-        Chooser() = [](QPrinter &printer, QWidget *parent) {
-            QPrintDialog dialog(&printer, parent);
-            return dialog.exec() == QDialog::Accepted;
-        };
-    }
-}
-
 bool PrintDocumentText(QPrinter &printer, const QString &printText) {
     QPainter p;
     if (!p.begin(&printer)) return false;
@@ -370,29 +347,30 @@ void PrintCommand(frmMain &m) {
                 MsgAnswer::No) != MsgAnswer::Yes)
         return;
     const QString text = PrintText(ed->Texto());
-    try {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) {
-            QPrinter printer(info, QPrinter::HighResolution);
-            PrintDocumentText(printer, text);
-        } else {
-            QPrinter printer(QPrinter::HighResolution);
-            if (Chooser()(printer, &m)) PrintDocumentText(printer, text);
-        }
-    } catch (...) {
-        // Printing failures are not reported.
+    bool printed = true;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printed = PrintDocumentText(printer, text);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!m.services().choosePrinter || !m.services().choosePrinter(printer, &m))
+            return; // cancelled
+        printed = PrintDocumentText(printer, text);
     }
+    // A job the printer refused is said, never passed off as printed.
+    if (!printed)
+        Message(&m,
+                QStringLiteral("Não foi possível imprimir o documento. Verifique se a impressora "
+                               "está disponível ou se o arquivo de destino pode ser gravado."),
+                QStringLiteral("Erro de Impressão"), MsgIcon::Critical);
 }
 
 // ---- insert file ------------------------------------------------------------------------
 
-void SetInsertTextRoutine(std::function<void(frmMain &, const QString &)> routine) {
-    InsertRoutine() = std::move(routine);
-}
-
 void InsertFileText(frmMain &m, const QString &text) {
-    if (InsertRoutine()) {
-        InsertRoutine()(m, text);
+    if (const auto &insert = m.services().insertText) {
+        insert(text);
         return;
     }
     ICorvelEdit *ed = m.CurrentEditor();

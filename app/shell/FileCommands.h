@@ -49,18 +49,14 @@ bool InsertFile(frmMain &m, const QString &path,
 // The editor whose file is path (letter case ignored), or nullptr.
 ICorvelEdit *DocumentWithFile(frmMain &m, const QString &path);
 
-// Printing: with a default printer the text goes there; otherwise the chooser
-// runs (the print dialog, where a PDF file can be chosen). Tests replace it.
-using PrinterChooser = std::function<bool(QPrinter &, QWidget *)>;
-void SetPrinterChooser(PrinterChooser chooser);
+// Printing: with a default printer the text goes there; otherwise the
+// window's printer chooser runs (services().choosePrinter).
 // Prints ready-made print text (lines ended by CR LF) in "Courier New" 11.
 bool PrintDocumentText(QPrinter &printer, const QString &printText);
 
-// The routine that insert file hands the text to (tag insertion); set by the
-// subsystem that owns it.
-void SetInsertTextRoutine(std::function<void(frmMain &, const QString &)> routine);
-// Inserts text into the current document through that routine; without one,
-// before the selection, which stays.
+// Inserts text into the current document through the window's insert
+// routine (services().insertText, the tag insertion); without one, before
+// the selection, which stays.
 void InsertFileText(frmMain &m, const QString &text);
 
 } // namespace corvel

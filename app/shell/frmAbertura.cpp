@@ -18,6 +18,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -300,14 +301,21 @@ int RunCorvel(QApplication &app, const std::function<void(frmMain &)> &registerS
     instance->Listen();
     // Texts arriving before the main window exists wait for it.
     QStringList early;
-    QObject::connect(instance, &SingleInstance::received, &app, [&early](const QString &text) {
-        if (frmMain *m = MainWindow())
-            m->Form_LinkExecute(text);
-        else
-            early << text;
-    });
+    QPointer<frmMain> window;
+    QObject::connect(instance, &SingleInstance::received, &app,
+                     [&early, &window](const QString &text) {
+                         if (window)
+                             window->Form_LinkExecute(text);
+                         else
+                             early << text;
+                     });
+    // The window is known from the moment its subsystems are attached.
+    const auto registerAll = [&window, &registerSubsystems](frmMain &m) {
+        window = &m;
+        if (registerSubsystems) registerSubsystems(m);
+    };
 
-    StartupResult r = StartCorvel(commandLine, registerSubsystems);
+    StartupResult r = StartCorvel(commandLine, registerAll);
     if (!r.window) return r.exitCode;
     for (const QString &text : std::as_const(early))
         r.window->Form_LinkExecute(text);

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "Folders.h"
+#include "Guarded.h"
 #include "MenuTable.h"
 #include "Settings.h"
 #include "ToolbarTable.h"
@@ -38,8 +39,6 @@ static void InitShellResources() {
 
 namespace {
 
-frmMain *g_mainWindow = nullptr;
-
 QString IconPath(const QString &name) {
     return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
 }
@@ -60,10 +59,6 @@ QString BaseCaption() {
 }
 
 } // namespace corvel
-
-frmMain *MainWindow() {
-    return g_mainWindow;
-}
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), d(new Private) {
     InitShellResources();
@@ -117,13 +112,19 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), d(new Private) {
 
     // Key preview: every key press of this window passes the filters first.
     qApp->installEventFilter(this);
-    g_mainWindow = this;
 }
 
 frmMain::~frmMain() {
     if (qApp) qApp->removeEventFilter(this);
-    if (g_mainWindow == this) g_mainWindow = nullptr;
     delete d;
+}
+
+corvel::Services &frmMain::services() {
+    return d->services;
+}
+
+const corvel::Services &frmMain::services() const {
+    return d->services;
 }
 
 frmMain::Hooks &frmMain::hooks() {
@@ -496,19 +497,14 @@ void frmMain::Form_Unload() {
     if (d->unloaded) return;
     d->unloaded = true;
     d->autoSave->stop();
-    auto guarded = [](const std::function<void()> &fn) {
-        if (!fn) return;
-        try {
-            fn();
-        } catch (...) {
-        }
-    };
-    guarded(d->hooks.unloadDocuments);
+    // Each step runs even when one before it failed; failures are logged.
+    corvel::RunGuarded("unload: documents", d->hooks.unloadDocuments);
     QCoreApplication::processEvents();
-    guarded(d->hooks.closeBrowser);
+    corvel::RunGuarded("unload: browser", d->hooks.closeBrowser);
     const QString preview = corvel::CacheFolder() + QStringLiteral("CorvelPreview.html");
-    if (QFileInfo::exists(preview)) QFile::remove(preview);
-    guarded(d->hooks.unloadTray);
+    if (QFileInfo::exists(preview) && !QFile::remove(preview))
+        qWarning("unload: the preview file %s could not be removed", qPrintable(preview));
+    corvel::RunGuarded("unload: tray", d->hooks.unloadTray);
 }
 
 // ---- load and hand-over -----------------------------------------------------

@@ -5,6 +5,7 @@
 // through SetHandler, so each subsystem keeps its own handlers in its own
 // folder.
 #include "CommandIds.h"
+#include "Services.h"
 #include "corvel/ICorvelEdit.h"
 
 #include <QMainWindow>
@@ -113,6 +114,12 @@ public:
     bool OpenFile(const QString &path);
     void SetOpenFileHandler(std::function<void(const QString &path)> handler);
 
+    // ---- services -----------------------------------------------------------
+    // Dialogs, printer chooser, browser, beep, clock and the insert routine
+    // the modules use; owned by the window, replaced by tests.
+    corvel::Services &services();
+    const corvel::Services &services() const;
+
     // ---- load/unload steps owned by other subsystems ------------------------
     struct Hooks {
         std::function<void()> restoreDocuments; // load step 4
@@ -165,6 +172,3 @@ public:
 private:
     Private *d;
 };
-
-// The main window of the running program (nullptr before it exists).
-frmMain *MainWindow();

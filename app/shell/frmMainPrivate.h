@@ -51,6 +51,7 @@ struct frmMain::Private {
     std::function<void(const QString &, int)> comando;
     std::function<void(const QString &)> openFile;
     Hooks hooks;
+    corvel::Services services;
     bool busy = false;
     bool loadFailed = false;
     bool unloaded = false;

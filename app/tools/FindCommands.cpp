@@ -8,22 +8,22 @@
 
 namespace corvel {
 
-void OpenFindDialog(ICorvelEdit *editor, QWidget *parent) {
-    frmProcurar dlg(editor, parent);
+void OpenFindDialog(ICorvelEdit *editor, QWidget *parent, const std::function<void()> &beep) {
+    frmProcurar dlg(editor, parent, beep);
     if (dlg.Form_Load()) dlg.exec();
 }
 
-void FindNext(ICorvelEdit *ed) {
+void FindNext(ICorvelEdit *ed, const std::function<void()> &beep) {
     const QString text = LastSearchText();
     if (text.isEmpty()) {
-        FindBeep();
+        if (beep) beep();
         return;
     }
     if (!ed) return;
     if (ed->Procurar(text, false, false)) return;
     ed->setSelInicio(0);
     ed->setSelTamanho(0);
-    if (!ed->Procurar(text, false, false)) FindBeep();
+    if (!ed->Procurar(text, false, false) && beep) beep();
 }
 
 bool GoToLine(ICorvelEdit *ed, QWidget *parent) {
@@ -44,10 +44,11 @@ bool GoToLine(ICorvelEdit *ed, QWidget *parent) {
 void RegisterFindCommands(frmMain &m) {
     frmMain *w = &m;
     m.SetHandler(corvel::cmd::EditarProcurar, [w] {
-        corvel::OpenFindDialog(w->CurrentEditor(), w);
+        corvel::OpenFindDialog(w->CurrentEditor(), w, w->services().beep);
         w->ShowStatusMessage(QStringLiteral("Procurar e Substituir"));
     });
-    m.SetHandler(corvel::cmd::EditarProcurarProx, [w] { corvel::FindNext(w->CurrentEditor()); });
+    m.SetHandler(corvel::cmd::EditarProcurarProx,
+                 [w] { corvel::FindNext(w->CurrentEditor(), w->services().beep); });
     m.SetHandler(corvel::cmd::FerramentasIrPara, [w] {
         if (corvel::GoToLine(w->CurrentEditor(), w))
             w->ShowStatusMessage(QStringLiteral("Ir para Linha"));

@@ -7,9 +7,7 @@ namespace corvel::texttools {
 // The inserts write their text as a tag with no closing part: in the user's
 // tag case, the caret after it.
 void InsertAtCaret(frmMain &m, const QString &text) {
-    QString open = text;
-    QString close;
-    InsertTag(m, open, close, 0, false, false, true, false);
+    InsertTagText(m, text);
 }
 
 } // namespace corvel::texttools

@@ -16,18 +16,7 @@
 
 namespace corvel {
 
-namespace {
-std::function<void()> g_beepHook;
-} // namespace
-
-void FindBeep() {
-    QApplication::beep();
-    if (g_beepHook) g_beepHook();
-}
-
-void SetFindBeepHook(std::function<void()> hook) {
-    g_beepHook = std::move(hook);
-}
+namespace {} // namespace
 
 void ReplaceAllOccurrences(ICorvelEdit *ed, const QString &text, const QString &replacement,
                            bool matchCase, bool wholeWord, bool wrap) {
@@ -83,8 +72,9 @@ QCheckBox *NewCheck(QWidget *parent, const char *name, const QString &caption, c
 }
 } // namespace
 
-frmProcurar::frmProcurar(ICorvelEdit *editor, QWidget *parent)
-    : QDialog(parent), m_editor(editor), m_editorWidget(editor ? editor->widget() : nullptr) {
+frmProcurar::frmProcurar(ICorvelEdit *editor, QWidget *parent, std::function<void()> beep)
+    : QDialog(parent), m_editor(editor), m_editorWidget(editor ? editor->widget() : nullptr),
+      m_beep(std::move(beep)) {
     setObjectName(QStringLiteral("frmProcurar"));
     setWindowTitle(QStringLiteral("Procurar e Substituir"));
     setModal(true);
@@ -239,9 +229,9 @@ void frmProcurar::btnProcurar_Click() {
     if (!ed->Procurar(s, sens, words)) {
         if (chkInicio->isChecked()) {
             CaretToStart(ed);
-            if (!ed->Procurar(s, sens, words)) FindBeep();
+            if (!ed->Procurar(s, sens, words)) Beep();
         } else {
-            FindBeep();
+            Beep();
         }
     }
     PlaceDialog();
@@ -262,7 +252,7 @@ void frmProcurar::btnRegExp_Click() {
         // and do not retry from the start.
         const QString error = ed->UltimoErro();
         if (!error.isEmpty()) {
-            FindBeep();
+            Beep();
             Message(this,
                     QStringLiteral("A expressão procurada não é uma expressão regular válida.") +
                         QStringLiteral("\r\n\r\n") + error,
@@ -272,9 +262,9 @@ void frmProcurar::btnRegExp_Click() {
         if (chkInicio->isChecked()) {
             CaretToStart(ed);
             found = ed->ProcurarRegExp(s, ignoreCase);
-            if (!found) FindBeep();
+            if (!found) Beep();
         } else {
-            FindBeep();
+            Beep();
         }
     }
     if (found && ed->SelTamanho() > 0) m_regexMatch = RegexMatch{ed->SelInicio(), ed->SelTexto()};
@@ -305,9 +295,9 @@ void frmProcurar::btnSubstituir_Click() {
     if (!ed->Substituir(s, r, sens, words)) {
         if (chkInicio->isChecked()) {
             CaretToStart(ed);
-            if (!ed->Substituir(s, r, sens, words)) FindBeep();
+            if (!ed->Substituir(s, r, sens, words)) Beep();
         } else {
-            FindBeep();
+            Beep();
         }
     }
 }
@@ -347,4 +337,11 @@ bool frmProcurar::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmProcurar::Beep() const {
+    if (m_beep)
+        m_beep();
+    else
+        QApplication::beep();
 }

@@ -16,11 +16,6 @@ class QPushButton;
 
 namespace corvel {
 
-// The beep of a search that found nothing. Tests observe it through the hook
-// (nullptr removes it); the system beep sounds either way.
-void FindBeep();
-void SetFindBeepHook(std::function<void()> hook);
-
 // Replace all: the editor's SubstituirTodos from the caret (or the
 // selection) to the end of the text, or, with wrap, over the whole text, so
 // the occurrences before the caret are replaced too. Text inserted is never
@@ -33,7 +28,10 @@ void ReplaceAllOccurrences(ICorvelEdit *editor, const QString &text, const QStri
 class frmProcurar : public QDialog {
     Q_OBJECT
 public:
-    explicit frmProcurar(ICorvelEdit *editor, QWidget *parent = nullptr);
+    // beep: the signal of a search that found nothing (the main window's
+    // services().beep); unset, the system beep.
+    explicit frmProcurar(ICorvelEdit *editor, QWidget *parent = nullptr,
+                         std::function<void()> beep = {});
     ~frmProcurar() override;
 
     // The opening steps; false when there is no document (the caller then
@@ -86,7 +84,10 @@ private:
     };
     bool SelectionIsRegexMatch(ICorvelEdit *ed) const;
 
+    void Beep() const;
+
     ICorvelEdit *m_editor;
     QPointer<QWidget> m_editorWidget;
+    std::function<void()> m_beep;
     RegexMatch m_regexMatch;
 };

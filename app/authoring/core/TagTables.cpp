@@ -207,4 +207,14 @@ QString EmailLinkText(const QString &answer) {
            QStringLiteral("</A>");
 }
 
+TagInsert SnippetInsert(const TagSnippet &s) {
+    TagInsert t;
+    t.openText = QString::fromUtf8(s.openText);
+    t.closeText = QString::fromUtf8(s.closeText);
+    t.caretBack = s.caretBack;
+    t.separateLines = s.separateLines;
+    t.innerLine = s.innerLine;
+    return t;
+}
+
 } // namespace corvel

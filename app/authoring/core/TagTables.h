@@ -2,6 +2,7 @@
 // The tag commands of the Inserir, Formatar, Tabela, Lista, Formulário and
 // Frame menus, as data: what each writes and what it shows afterwards.
 #include "CommandIds.h"
+#include "TagText.h"
 
 #include <QString>
 #include <QVector>
@@ -16,6 +17,9 @@ struct TagSnippet {
     bool separateLines;
     bool innerLine;
 };
+
+// The insertion of a snippet, in the user's tag case, wrapping the selection.
+TagInsert SnippetInsert(const TagSnippet &s);
 
 // A menu item that always writes its construct.
 struct InlineTagCommand {

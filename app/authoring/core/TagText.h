@@ -7,6 +7,19 @@
 
 namespace corvel {
 
+// One insertion as a command asks for it (InsertTag).
+struct TagInsert {
+    QString openText;
+    QString closeText;
+    // The caret lands this many characters before the end of the construct
+    // (counted in the texts as given).
+    int caretBack = 0;
+    bool separateLines = false;    // opening and closing text on lines of their own
+    bool innerLine = false;        // with separateLines: an empty line between them
+    bool applyCase = true;         // the user's tag case applies
+    bool discardSelection = false; // replaces the selection instead of wrapping it
+};
+
 // The user's settings that shape every insertion (section "Configuracao").
 struct TagOptions {
     bool wrapSelection = true; // "IntSelecao" is "1"

@@ -78,11 +78,11 @@ class tst_comando_dialog : public QObject {
     CommandDialogHost host() {
         CommandDialogHost h;
         h.currentEditor = [this]() -> ICorvelEdit * { return m_noEditor ? nullptr : &m_ed; };
-        h.insertTag = [this](QString &open, QString &close, int back, bool sep, bool inner,
-                             bool applyCase, bool discard) {
-            m_inserted.append({open, close, back, sep, inner, applyCase, discard});
-            m_ed.setSelTexto(open + close);
-            m_ed.setSelInicio(m_ed.SelInicio() - back);
+        h.insertTag = [this](const corvel::TagInsert &t) {
+            m_inserted.append({t.openText, t.closeText, t.caretBack, t.separateLines, t.innerLine,
+                               t.applyCase, t.discardSelection});
+            m_ed.setSelTexto(t.openText + t.closeText);
+            m_ed.setSelInicio(m_ed.SelInicio() - t.caretBack);
         };
         h.linkDialog = m_link;
         h.tableWizard = m_wizard;

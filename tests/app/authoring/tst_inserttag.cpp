@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using corvel::TagInsert;
+
 class TestInsertTag : public QObject {
     Q_OBJECT
 private slots:
@@ -111,26 +113,38 @@ void TestInsertTag::lowerCaseAndQuotes() {
     QCOMPARE(ed->SelInicio(), 8);
     // Case applies to the whole text, attribute values included.
     ed->setTexto("");
-    InsertTag(*m, "<A HREF=\"X.HTML\">", "</A>", 4, false, false, true, false);
+    TagInsert link;
+    link.openText = "<A HREF=\"X.HTML\">";
+    link.closeText = "</A>";
+    link.caretBack = 4;
+    InsertTag(*m, link);
     QCOMPARE(ed->Texto(), QString("<a href=\"x.html\"></a>"));
     // Without applyCase the texts keep their case.
     ed->setTexto("");
-    InsertTag(*m, "<B>", "</B>", 4, false, false, false, false);
+    TagInsert bold;
+    bold.openText = "<B>";
+    bold.closeText = "</B>";
+    bold.caretBack = 4;
+    bold.applyCase = false;
+    InsertTag(*m, bold);
     QCOMPARE(ed->Texto(), QString("<B></B>"));
     WriteSetting("Configuracao", "Maiusculo", "1");
     WriteSetting("Configuracao", "Aspas", "1");
     ed->setTexto("");
-    InsertTag(*m, "<IMG SRC=\"a\">", "", 0, false, false, true, false);
+    InsertTagText(*m, "<IMG SRC=\"a\">");
     QCOMPARE(ed->Texto(), QString("<IMG SRC=\"\"a\"\">"));
 }
 
 void TestInsertTag::callerSeesRewrittenTexts() {
     WriteSetting("Configuracao", "Maiusculo", "0");
     WriteSetting("Configuracao", "Aspas", "2");
-    QString open = "<DIV ID=\"A\">", close = "</DIV>";
-    InsertTag(*m, open, close, 6, false, false, true, false);
-    QCOMPARE(open, QString("<div id='a'>"));
-    QCOMPARE(close, QString("</div>"));
+    TagInsert div;
+    div.openText = "<DIV ID=\"A\">";
+    div.closeText = "</DIV>";
+    div.caretBack = 6;
+    const TagInsert written = InsertTag(*m, div);
+    QCOMPARE(written.openText, QString("<div id='a'>"));
+    QCOMPARE(written.closeText, QString("</div>"));
 }
 
 void TestInsertTag::tableAtColumnFive() {
@@ -150,8 +164,13 @@ void TestInsertTag::separateLinesAroundSelection() {
     ed->setTexto("  a\r\nb");
     ed->setSelInicio(2);
     ed->setSelTamanho(4);
-    QString open = "<%", close = "%>";
-    InsertTag(*m, open, close, 2, true, true, true, false);
+    TagInsert block;
+    block.openText = "<%";
+    block.closeText = "%>";
+    block.caretBack = 2;
+    block.separateLines = true;
+    block.innerLine = true;
+    InsertTag(*m, block);
     // Closing text in the column of the opening one; wrapped lines untouched.
     QCOMPARE(ed->Texto(), QString("  <%\r\n  a\r\nb\r\n  %>"));
     QCOMPARE(ed->SelInicio(), 8);
@@ -172,15 +191,19 @@ void TestInsertTag::oneUndoableEdit() {
 }
 
 void TestInsertTag::nothingWithoutVisibleDocument() {
+    TagInsert bold;
+    bold.openText = "<B>";
+    bold.closeText = "</B>";
+    bold.caretBack = 4;
     ed->setTexto("abc");
     ed->setVisivel(false);
-    InsertTag(*m, "<B>", "</B>", 4, false, false, true, false);
+    InsertTag(*m, bold);
     QCOMPARE(ed->Texto(), QString("abc"));
     ed->setVisivel(true);
     m->RemoveDocument(ed);
     ed = nullptr;
     QVERIFY(!m->CurrentEditor());
-    InsertTag(*m, "<B>", "</B>", 4, false, false, true, false); // must not crash
+    InsertTag(*m, bold); // must not crash
 }
 
 void TestInsertTag::emailLink_data() {

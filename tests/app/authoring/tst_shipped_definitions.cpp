@@ -109,9 +109,7 @@ private slots:
             QString inserted;
             CommandDialogHost h;
             h.currentEditor = [&]() -> ICorvelEdit * { return &ed; };
-            h.insertTag = [&](QString &open, QString &close, int, bool, bool, bool, bool) {
-                inserted = open + close;
-            };
+            h.insertTag = [&](const corvel::TagInsert &t) { inserted = t.openText + t.closeText; };
             frmComando d(f, 9000, h);
             QVERIFY2(d.Form_Load(), qPrintable(f + " " + dlg.lastText()));
             d.show();

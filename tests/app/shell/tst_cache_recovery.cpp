@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <csignal>
+#include <stdexcept>
 #include <sys/resource.h>
 
 using namespace files_test;
@@ -508,6 +509,44 @@ private slots:
         QVERIFY(m->Trigger(corvel::cmd::ArquivoSalvar)); // save as: cancelled
         QCOMPARE(ReadBytes(victim), QByteArray("outro arquivo"));
         QVERIFY(EntryOf(*m, ed).file.isEmpty());
+    }
+
+    // Yes at exit with a file that cannot be written: the failure is said and
+    // the copy keeps the text for the next start.
+    void exitYesThatCannotWriteSaysSoAndKeepsTheCopy() {
+        Home home;
+        const QString file = home.work(QStringLiteral("h.html"));
+        WriteBytes(file, "antes");
+        {
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(MsgAnswer::Yes);
+            auto m = LoadWindow();
+            ICorvelEdit *ed = OpenPath(*m, file);
+            ed->setTexto(QStringLiteral("depois"));
+            // A folder now stands where the file was: no save can replace it.
+            QVERIFY(QFile::remove(file));
+            QVERIFY(QDir().mkpath(file));
+            m->close();
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Gravação")), 1);
+        }
+        QVERIFY(QFileInfo(file).isDir());
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(DocumentWithText(*m, QStringLiteral("depois")));
+    }
+
+    // A step of the unload that fails is logged; the steps after it still run.
+    void failingUnloadStepIsLoggedAndTheRestRuns() {
+        Home home;
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        bool trayUnloaded = false;
+        m->hooks().closeBrowser = [] { throw std::runtime_error("navegador travado"); };
+        m->hooks().unloadTray = [&] { trayUnloaded = true; };
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("browser.*navegador travado")));
+        m->close();
+        QVERIFY(trayUnloaded);
     }
 
     void autoSaveFollowsTheSettingInTicks() {

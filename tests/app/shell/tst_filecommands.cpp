@@ -476,20 +476,35 @@ private slots:
         m->CurrentEditor()->setTexto(QString(200, QLatin1Char('a')) + QStringLiteral("\r\nfim"));
         const QString pdf = home.work(QStringLiteral("saida.pdf"));
         int chosen = 0;
-        corvel::SetPrinterChooser([&](QPrinter &p, QWidget *) {
+        m->services().choosePrinter = [&](QPrinter &p, QWidget *) {
             ++chosen;
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
             return true;
-        });
+        };
         m->Trigger(corvel::cmd::ArquivoImprimir); // default answer: No
         QCOMPARE(chosen, 0);
         dialogs.answers.enqueue(MsgAnswer::Yes);
         m->Trigger(corvel::cmd::ArquivoImprimir);
-        corvel::SetPrinterChooser(nullptr);
         QCOMPARE(chosen, 1);
         QCOMPARE(CountTitled(dialogs, QStringLiteral("Impressão")), 2);
         QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Impressão")), 0);
+
+        // A printer that cannot start the job is reported, not ignored.
+        m->services().choosePrinter = [&](QPrinter &p, QWidget *) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(home.work(QStringLiteral("sem-pasta/saida.pdf")));
+            return true;
+        };
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(corvel::cmd::ArquivoImprimir);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Impressão")), 1);
+        // A cancelled chooser is no failure.
+        m->services().choosePrinter = [](QPrinter &, QWidget *) { return false; };
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        m->Trigger(corvel::cmd::ArquivoImprimir);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Impressão")), 1);
     }
 };
 

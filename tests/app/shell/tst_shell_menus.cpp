@@ -510,7 +510,10 @@ private slots:
         QVERIFY(m.tmrUpdatePos()->isActive());
         QCOMPARE(m.tmrAutoSave()->interval(), 60000);
         QVERIFY(!m.tmrAutoSave()->isActive());
-        QCOMPARE(MainWindow(), &m);
+        // The window hands its own services to the modules (no global window).
+        QVERIFY(m.services().dialogs && m.services().choosePrinter && m.services().beep &&
+                m.services().now);
+        QVERIFY(!m.services().openBrowser && !m.services().insertText);
         QVERIFY(!m.CurrentEditor());
     }
 };

@@ -18,14 +18,16 @@ struct FindFixture {
         corvel::SetControlLibraryPath(qEnvironmentVariable("CORVEL_BIN_DIR") +
                                       "/libCorvelControl.so");
     }
-    ~FindFixture() { corvel::SetFindBeepHook(nullptr); }
 
     // Before each test: a fresh store and no beeps counted.
     void reset() {
         QFile::remove(dir.filePath("Corvel.ini"));
         corvel::SetSettingsFileOverride(dir.filePath("Corvel.ini"));
         beeps = 0;
-        corvel::SetFindBeepHook([this] { ++beeps; });
+    }
+    // The beep handed to the dialog and the window: counted.
+    std::function<void()> beep() {
+        return [this] { ++beeps; };
     }
     // After each test: the editors go.
     void cleanup() {

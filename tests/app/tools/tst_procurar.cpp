@@ -30,7 +30,7 @@ private slots:
     void cleanup() { fx.cleanup(); }
 
     void controlsAndCaptions() {
-        frmProcurar d(fx.editor("x"));
+        frmProcurar d(fx.editor("x"), nullptr, fx.beep());
         QCOMPARE(d.windowTitle(), QString("Procurar e Substituir"));
         const QList<QPair<const char *, const char *>> captions = {
             {"btnProcurar", "&Procurar"},
@@ -60,7 +60,7 @@ private slots:
         SetLastSearchText("foo");
         ICorvelEdit *ed = fx.editor("ab foo cd", 3);
         ed->setSelTamanho(3);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         QVERIFY(d.chkCasoSensitivo->isChecked());
         QVERIFY(!d.chkInteiras->isChecked());
@@ -80,7 +80,7 @@ private slots:
     }
 
     void noDocumentClosesAtOnce() {
-        frmProcurar d(nullptr);
+        frmProcurar d(nullptr, nullptr, fx.beep());
         QVERIFY(!d.Form_Load());
         d.btnProcurar_Click(); // nothing to search: no crash
         QCOMPARE(fx.beeps, 0);
@@ -88,7 +88,7 @@ private slots:
 
     void findWithAndWithoutWrap() {
         ICorvelEdit *ed = fx.editor("one two one three", 10);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "one", "");
         d.btnProcurar_Click();
@@ -113,7 +113,7 @@ private slots:
 
     void findHonoursCaseAndWholeWords() {
         ICorvelEdit *ed = fx.editor("Abc abcd abc");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "abc", "");
         d.btnProcurar_Click();
@@ -128,7 +128,7 @@ private slots:
 
     void emptySearchDoesNothing() {
         ICorvelEdit *ed = fx.editor("abc", 1);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         ScriptedDialogs dialogs;
         Type(d, "", "x");
@@ -146,7 +146,7 @@ private slots:
     void regExpHonoursCaseAndLeavesLastSearch() {
         SetLastSearchText("plain");
         ICorvelEdit *ed = fx.editor("X1 x2 x3");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "x\\d", "");
         d.btnRegExp_Click();
@@ -171,7 +171,7 @@ private slots:
     void invalidRegExpIsExplained() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("a(b", 1);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.chkInicio->click();
         const QList<QPair<const char *, int>> bad = {{"(", 2}, {"[a-", 4}, {"a{2,1}", 6}, {"*", 1}};
@@ -203,7 +203,7 @@ private slots:
     void ecmaScriptFormsFromTheDialog() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("x\r\nAb", 0);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "x[^][^]\\u0041", "");
         d.btnRegExp_Click();
@@ -215,7 +215,7 @@ private slots:
     void identicalTextsAreRefused() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("aaa");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "a", "a");
         d.btnSubstituir_Click();
@@ -237,7 +237,7 @@ private slots:
 
     void replaceStepsThroughTheText() {
         ICorvelEdit *ed = fx.editor("a b a", 0);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "a", "xy");
         d.btnSubstituir_Click(); // nothing selected: finds the first
@@ -260,7 +260,7 @@ private slots:
 
     void replaceWrapsToTheStart() {
         ICorvelEdit *ed = fx.editor("cat dog cat", 9);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.chkInicio->click();
         Type(d, "cat", "cow");
@@ -274,7 +274,7 @@ private slots:
 
     void replaceNeverOverwritesAnotherText() {
         ICorvelEdit *ed = fx.editor("foo bar foo");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "foo", "");
         d.btnProcurar_Click();
@@ -297,7 +297,7 @@ private slots:
 
     void replaceTakesTheRegexMatchAsItStands() {
         ICorvelEdit *ed = fx.editor("id=12 id=345");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "id=[0-9]+", "id=0");
         d.btnRegExp_Click();
@@ -316,7 +316,7 @@ private slots:
 
     void failedRegexSearchLeavesNoMatchToReplace() {
         ICorvelEdit *ed = fx.editor("foo bar");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "foo", "");
         d.btnProcurar_Click();
@@ -335,7 +335,7 @@ private slots:
     void replaceAllAsksFirst() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("a a a");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "a", "b");
         d.btnSubsTodos_Click(); // unscripted: the default answer, No
@@ -358,7 +358,7 @@ private slots:
     void replaceAllWithAndWithoutWrap() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("a-a|a-a", 3);
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "a", "ab");
         dialogs.answers.enqueue(MsgAnswer::Yes);
@@ -388,7 +388,7 @@ private slots:
     void replaceAllIsOneUndoableEdit() {
         ScriptedDialogs dialogs;
         ICorvelEdit *ed = fx.editor("one\r\ntwo one\r\none");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.chkInicio->click();
         Type(d, "one", "1");
@@ -404,7 +404,7 @@ private slots:
         corvel::AddSearchHistory("table", "x");
         corvel::AddSearchHistory("div", "span");
         ICorvelEdit *ed = fx.editor("text");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.cmbSubstituir->setEditText("typed");
         QTest::keyClicks(d.cmbProcurar->lineEdit(), "ta");
@@ -423,7 +423,7 @@ private slots:
 
     void historyThroughTheDialog() {
         ICorvelEdit *ed = fx.editor("Table table");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         Type(d, "table", "x");
         d.btnProcurar_Click();
@@ -442,7 +442,7 @@ private slots:
 
     void enterFindsEscapeReleaseCloses() {
         ICorvelEdit *ed = fx.editor("abc abc");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
@@ -459,7 +459,7 @@ private slots:
 
     void moveKeepsDialogTopRight() {
         ICorvelEdit *ed = fx.editor("abc abc");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));

@@ -49,6 +49,7 @@ private slots:
 
     void findNextFromTheMenu() {
         frmMain m;
+        m.services().beep = fx.beep();
         RegisterFindCommands(m);
         ICorvelEdit *ed = m.CreateDocument();
         ed->setTexto("Ab ab");

@@ -21,13 +21,13 @@ private slots:
 
     void withoutLastSearchItBeeps() {
         ICorvelEdit *ed = fx.editor("abc", 1);
-        FindNext(ed);
+        FindNext(ed, fx.beep());
         QCOMPARE(fx.beeps, 1);
         QCOMPARE(Sel(ed), qMakePair(1, 0));
-        FindNext(nullptr);
+        FindNext(nullptr, fx.beep());
         QCOMPARE(fx.beeps, 2);
         SetLastSearchText("abc");
-        FindNext(nullptr); // no document: nothing, not even a beep
+        FindNext(nullptr, fx.beep()); // no document: nothing, not even a beep
         QCOMPARE(fx.beeps, 2);
     }
 
@@ -37,23 +37,23 @@ private slots:
         WriteSetting("Configuracao", "ProcInicio", "0");
         ICorvelEdit *ed = fx.editor("Word swordfish WORD", 0);
         SetLastSearchText("word");
-        FindNext(ed);
+        FindNext(ed, fx.beep());
         QCOMPARE(Sel(ed), qMakePair(0, 4));
-        FindNext(ed);
+        FindNext(ed, fx.beep());
         QCOMPARE(Sel(ed), qMakePair(6, 4));
-        FindNext(ed);
+        FindNext(ed, fx.beep());
         QCOMPARE(Sel(ed), qMakePair(15, 4));
-        FindNext(ed); // only before the caret now: wraps
+        FindNext(ed, fx.beep()); // only before the caret now: wraps
         QCOMPARE(Sel(ed), qMakePair(0, 4));
         QCOMPARE(fx.beeps, 0);
         SetLastSearchText("absent");
-        FindNext(ed);
+        FindNext(ed, fx.beep());
         QCOMPARE(fx.beeps, 1);
     }
 
     void repeatsThePlainSearchNotTheExpression() {
         ICorvelEdit *ed = fx.editor("x1 ab x2 ab");
-        frmProcurar d(ed);
+        frmProcurar d(ed, nullptr, fx.beep());
         QVERIFY(d.Form_Load());
         d.cmbProcurar->setEditText("ab");
         d.btnProcurar_Click();
@@ -61,7 +61,7 @@ private slots:
         d.cmbProcurar->setEditText("x\\d");
         d.btnRegExp_Click();
         QCOMPARE(Sel(ed), qMakePair(6, 2));
-        FindNext(ed);
+        FindNext(ed, fx.beep());
         QCOMPARE(Sel(ed), qMakePair(9, 2));
         QCOMPARE(LastSearchText(), QString("ab"));
 

@@ -7,7 +7,12 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
+
 int main(int argc, char *argv[]) {
+    // A file-size limit makes a write fail, and be reported, instead of
+    // ending the program with its documents unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvel"));
     QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));

@@ -69,7 +69,19 @@ QString SaveAsFolder() {
 }
 
 void RecordDocument(frmMain &m, ICorvelEdit *ed) {
-    WriteEditorCacheEntry(m, ed);
+    // The save rewrote the temporary copy too; when that failed the entry
+    // names no copy (an older one would come back instead of the saved text).
+    const QString copyError = ed->UltimoErro();
+    const bool recorded = copyError.isEmpty() ? WriteEditorCacheEntry(m, ed)
+                                              : WriteCacheEntry(m.DocumentKey(ed), ed->Arquivo(),
+                                                                QString(), CacheStateText(ed));
+    if (!copyError.isEmpty())
+        ReportCacheWriteFailure(m, copyError);
+    else if (!recorded)
+        ReportCacheWriteFailure(
+            m, QStringLiteral("Não foi possível gravar o índice: %1").arg(CacheIndexPath()));
+    else
+        EndCacheWriteFailure(m);
     m.RefreshSaveState();
     m.ShowStatusMessage(QStringLiteral("Documento Gravado"));
 }

@@ -4,13 +4,15 @@
 CORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CORVEL_BUILD="$CORVEL_ROOT/build"
 
-# Debian 12 packages the build, the tests and the program need.
+# Debian 12 packages the build, the tests and the program need (node and php
+# check and run the shipped script templates).
 CORVEL_PACKAGES=(
   cmake ninja-build g++ ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 fonts-liberation
   xvfb xauth xdotool
+  nodejs php-cli
 )
 
 corvel_install_packages() {

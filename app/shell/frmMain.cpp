@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "CommandLine.h"
 #include "Dialogs.h"
 #include "Folders.h"
 #include "Guarded.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -491,14 +493,31 @@ void frmMain::changeEvent(QEvent *event) {
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {
-    Form_Unload();
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    emit unloadFinished();
 }
 
-void frmMain::Form_Unload() {
-    if (d->unloaded) return;
-    d->unloaded = true;
+bool frmMain::Form_Unload() {
+    if (d->unloaded) return true;
+    if (d->unloading) return false;
     d->autoSave->stop();
+    if (d->hooks.confirmUnload) {
+        d->unloading = true;
+        const bool go = d->hooks.confirmUnload();
+        d->unloading = false;
+        if (!go) {
+            if (d->loaded) d->autoSave->start();
+            return false;
+        }
+    }
+    // A terminate signal may have settled everything while a question was
+    // open.
+    if (d->unloaded) return true;
+    d->unloaded = true;
     // Each step runs even when one before it failed; failures are logged.
     corvel::RunGuarded("unload: documents", d->hooks.unloadDocuments);
     QCoreApplication::processEvents();
@@ -507,6 +526,24 @@ void frmMain::Form_Unload() {
     if (QFileInfo::exists(preview) && !QFile::remove(preview))
         qWarning("unload: the preview file %s could not be removed", qPrintable(preview));
     corvel::RunGuarded("unload: tray", d->hooks.unloadTray);
+    return true;
+}
+
+void frmMain::UnloadWithoutAsking() {
+    if (d->unloaded) return;
+    d->unloaded = true;
+    d->autoSave->stop();
+    corvel::RunGuarded("unload: documents", d->hooks.unloadDocuments);
+    const QString preview = corvel::CacheFolder() + QStringLiteral("CorvelPreview.html");
+    if (QFileInfo::exists(preview)) QFile::remove(preview);
+}
+
+bool frmMain::Unloaded() const {
+    return d->unloaded;
+}
+
+bool frmMain::Loaded() const {
+    return d->loaded;
 }
 
 // ---- load and hand-over -----------------------------------------------------
@@ -521,12 +558,11 @@ void frmMain::Form_Load(const QString &commandLine) {
         // 4: the documents of the last run.
         if (d->hooks.restoreDocuments) d->hooks.restoreDocuments();
         // 5: the file named on the command line.
-        QString file = commandLine;
-        file.remove(QLatin1Char('"'));
-        file = file.trimmed();
-        if (!file.isEmpty() && QFileInfo(file).isFile()) {
-            OpenFile(file);
-        }
+        // A name relative to this process's own folder is made absolute
+        // here, so the index and the history never hold a relative one.
+        const QString file =
+            corvel::AbsoluteFilePath(corvel::CommandLineFile(commandLine), QDir::currentPath());
+        if (!file.isEmpty() && QFileInfo(file).isFile()) OpenFile(file);
         // 6: one empty document.
         if (d->tabs->count() == 0 &&
             ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("NaoNovoDoc")) !=
@@ -543,6 +579,7 @@ void frmMain::Form_Load(const QString &commandLine) {
         if (d->hooks.orphanCopies) d->hooks.orphanCopies();
         // 9
         d->autoSave->start();
+        d->loaded = true;
     } catch (const std::exception &e) {
         d->loadFailed = true;
         corvel::Message(
@@ -566,7 +603,9 @@ void frmMain::Form_LinkExecute(const QString &text) {
     activateWindow();
     QCoreApplication::processEvents();
     if (ICorvelEdit *ed = CurrentEditor()) ed->Foco();
-    if (!text.isEmpty() && QFileInfo(text).isFile()) {
+    // The sender made its name absolute; a relative one would be read
+    // against this process's folder, which is not the sender's.
+    if (!text.isEmpty() && QDir::isAbsolutePath(text) && QFileInfo(text).isFile()) {
         OpenFile(text);
     }
 }

@@ -5,8 +5,10 @@
 #include "FileCommands.h"
 #include "FindCommands.h"
 #include "InsertTag.h"
+#include "ScriptCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
+#include "WizardCommands.h"
 #include "frmMain.h"
 
 // Each subsystem attaches its own menu commands, keys and load steps.
@@ -18,6 +20,8 @@ void RegisterSubsystems(frmMain &m) {
     RegisterTextTools(m);
     RegisterCommandDialog(m);
     RegisterColouriser(m);
+    RegisterScriptCommands(m);
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);
+    RegisterWizardCommands(m);
 }

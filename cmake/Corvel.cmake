@@ -20,7 +20,33 @@ function(corvel_library name type kind)
   else()
     target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets ${ARGN})
   endif()
-  target_compile_options(${name} PRIVATE -Wall -Wextra)
+endfunction()
+
+# corvel_subdirectories(FOLDER ...): adds folders of the current directory that
+# the build cannot do without; a missing one is a configuration error, never a
+# silent skip.
+function(corvel_subdirectories)
+  foreach(dir ${ARGN})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      message(FATAL_ERROR "Pasta esperada ausente: ${CMAKE_CURRENT_SOURCE_DIR}/${dir} (sem CMakeLists.txt)")
+    endif()
+    add_subdirectory(${dir})
+  endforeach()
+  set_property(DIRECTORY APPEND PROPERTY CORVEL_LISTED_FOLDERS ${ARGN})
+endfunction()
+
+# corvel_check_unlisted_folders([IGNORED ...]): a subfolder of the current
+# directory that holds a CMakeLists.txt but was not listed would be left out of
+# the build without a word; stop instead.
+function(corvel_check_unlisted_folders)
+  get_property(listed DIRECTORY PROPERTY CORVEL_LISTED_FOLDERS)
+  file(GLOB lists RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(f ${lists})
+    get_filename_component(dir ${f} DIRECTORY)
+    if(NOT dir IN_LIST listed AND NOT dir IN_LIST ARGN)
+      message(FATAL_ERROR "A pasta ${CMAKE_CURRENT_SOURCE_DIR}/${dir} tem um CMakeLists.txt mas não está na lista de pastas do build")
+    endif()
+  endforeach()
 endfunction()
 
 # corvel_tests(LIBS ...): one QtTest executable per tst_*.cpp of the folder,

@@ -16,6 +16,9 @@
 #include <QTextDocument>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvel::control;
 
@@ -25,13 +28,74 @@ QString DateText(const QDateTime &t) {
     return t.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
 }
 
+// Writes bytes over an existing file in place, for a folder that does not
+// let us create the new file beside it. The whole new size is reserved first,
+// so a full disk or a size limit fails before any byte of the file changes;
+// "" or the error text.
+QString WriteInPlace(const QString &path, const QByteArray &bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return FileErrorText(errno, path, true);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno ? errno : EINVAL;
+        ::close(fd);
+        return FileErrorText(err, path, true);
+    }
+    const off_t size = off_t(bytes.size());
+    if (size > 0) {
+        const int err = ::posix_fallocate(fd, 0, size);
+        if (err != 0) {
+            // An emulated reservation may have grown the file with zeros.
+            if (::ftruncate(fd, st.st_size) != 0) {
+                // The old bytes are untouched either way.
+            }
+            ::close(fd);
+            return FileErrorText(err, path, true);
+        }
+    }
+    const char *p = bytes.constData();
+    off_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(fd, p + done, size_t(size - done), done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return FileErrorText(err, path, true);
+        }
+        done += n;
+    }
+    if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileErrorText(err, path, true);
+    }
+    if (::close(fd) != 0) return FileErrorText(errno, path, true);
+    return QString();
+}
+
+// True when path is a writable file in a folder where no new file can be
+// made (the atomic replacement is impossible, the file itself is not).
+bool OnlyInPlaceWritable(const QString &path) {
+    const QFileInfo fi(path);
+    if (!fi.isFile()) return false;
+    const QByteArray folder = QFile::encodeName(fi.absolutePath());
+    const QByteArray file = QFile::encodeName(fi.absoluteFilePath());
+    return ::access(folder.constData(), W_OK) != 0 && ::access(file.constData(), W_OK) == 0;
+}
+
 // Writes bytes to a file atomically; an error text naming the file, or "".
-QString WriteFileAtomically(const QString &path, const QByteArray &bytes) {
+// inPlace: when the folder refuses the new file but the file is writable,
+// write the file in place (with its size reserved first) rather than fail.
+QString WriteFileAtomically(const QString &path, const QByteArray &bytes, bool inPlace) {
     QSaveFile f(path);
-    // A folder that does not let us create the temporary file but holds a
-    // writable file: write the file in place rather than fail.
-    f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly)) return FileErrorText(errno, path, true);
+    f.setDirectWriteFallback(false);
+    if (!f.open(QIODevice::WriteOnly)) {
+        const int err = errno;
+        if (inPlace && OnlyInPlaceWritable(path)) return WriteInPlace(path, bytes);
+        return FileErrorText(err, path, true);
+    }
     // A short write (full disk) can stay unreported until the flush: check
     // the size that reached the file before it replaces the old one.
     if (f.write(bytes) != bytes.size() || !f.flush() || f.size() != bytes.size()) {
@@ -131,7 +195,7 @@ QString CorvelEdit::Gravar(const QString &path) {
     }
     corvel::TextEncoding used = m_encoding;
     const QByteArray bytes = corvel::EncodeText(cachedText(), m_encoding, &used);
-    const QString error = WriteFileAtomically(path, bytes);
+    const QString error = WriteFileAtomically(path, bytes, /*inPlace=*/true);
     if (!error.isEmpty()) {
         m_gravado = false;
         return error;
@@ -190,6 +254,7 @@ void CorvelEdit::setDiretorioTemporario(const QString &folder) {
 }
 
 void CorvelEdit::GravarTemporario() {
+    m_ultimoErro.clear();
     if (m_diretorioTemporario.isEmpty()) return;
     if (m_arquivoTemporario.isEmpty()) {
         QString name;
@@ -199,9 +264,12 @@ void CorvelEdit::GravarTemporario() {
         } while (QFileInfo::exists(m_diretorioTemporario + name));
         m_arquivoTemporario = name;
     }
-    // Failures are nobody's business here: the host's auto-save tries again.
-    WriteFileAtomically(m_diretorioTemporario + m_arquivoTemporario,
-                        corvel::rtf::Write(FromTextDocument(doc())));
+    // A failure is the host's to report (its auto-save keeps the document
+    // marked and tries again). The cache folder is the program's own: a copy
+    // is replaced atomically or not at all.
+    m_ultimoErro = WriteFileAtomically(m_diretorioTemporario + m_arquivoTemporario,
+                                       corvel::rtf::Write(FromTextDocument(doc())),
+                                       /*inPlace=*/false);
 }
 
 void CorvelEdit::LerTemporario(const QString &name) {

@@ -167,7 +167,10 @@ QString AdaptPattern(const QString &pattern, QVector<int> *origin) {
             }
             inClass = true;
             out.add(c, i);
-            if (i + 1 < pattern.size() && pattern[i + 1] == u'^') out.add(pattern[++i], i);
+            if (i + 1 < pattern.size() && pattern[i + 1] == u'^') {
+                ++i;
+                out.add(pattern[i], i);
+            }
             continue;
         }
         if (c == u'$') {

@@ -4,13 +4,15 @@
 CORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CORVEL_BUILD="$CORVEL_ROOT/build"
 
-# Debian 12 packages the build, the tests and the program need.
+# Debian 12 packages the build, the tests and the program need (node and php
+# check and run the shipped script templates).
 CORVEL_PACKAGES=(
   cmake ninja-build g++ ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 fonts-liberation
   xvfb xauth xdotool
+  nodejs php-cli
 )
 
 corvel_install_packages() {
@@ -30,11 +32,13 @@ corvel_install_packages() {
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# corvel_build [CMAKE_OPTION ...]: configures $CORVEL_BUILD (Release unless it
+# exists already or an option says otherwise) and builds everything in it.
 corvel_build() {
   local gen=()
   if [ ! -f "$CORVEL_BUILD/CMakeCache.txt" ]; then
     gen=(-G Ninja -DCMAKE_BUILD_TYPE=Release)
   fi
-  cmake -S "$CORVEL_ROOT" -B "$CORVEL_BUILD" "${gen[@]}" >/dev/null
+  cmake -S "$CORVEL_ROOT" -B "$CORVEL_BUILD" "${gen[@]}" "$@" >/dev/null
   cmake --build "$CORVEL_BUILD" --parallel "$(nproc)"
 }

@@ -1,10 +1,10 @@
 #include "KeyState.h"
 
+#include "WindowKeys.h"
 #include "X11Keyboard.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QObject>
 
 namespace corvel {
 
@@ -47,22 +47,18 @@ int ScrollLockLocked() {
     return X11LockedModifiers(X11ModifiersOf(kScrollLock));
 }
 
-class Watcher : public QObject {
-public:
-    bool eventFilter(QObject *o, QEvent *e) override {
-        // A key event reaches the filter once for each object it is offered
-        // to; observing it again changes nothing.
-        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
-            ObserveKeyEvent(static_cast<QKeyEvent *>(e));
-        } else if (e->type() == QEvent::ApplicationDeactivate) {
-            // A key released while another program had the keyboard is
-            // never reported.
-            State().rightControl = false;
-            State().scrollHeld = false;
-        }
-        return QObject::eventFilter(o, e);
+// A key event is seen once for each widget it is offered to; observing it
+// again changes nothing.
+void Watch(const QEvent *e) {
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+        ObserveKeyEvent(static_cast<const QKeyEvent *>(e));
+    } else if (e->type() == QEvent::ApplicationDeactivate) {
+        // A key released while another program had the keyboard is never
+        // reported.
+        State().rightControl = false;
+        State().scrollHeld = false;
     }
-};
+}
 
 } // namespace
 
@@ -85,11 +81,10 @@ void ResetKeyState() {
 }
 
 void InstallKeyStateWatcher() {
-    static Watcher *watcher = nullptr;
-    if (watcher || !qApp) return;
-    watcher = new Watcher;
-    watcher->setParent(qApp);
-    qApp->installEventFilter(watcher);
+    static bool installed = false;
+    if (installed || !qApp) return;
+    installed = true;
+    AddKeyObserver(Watch);
 }
 
 bool RightControlDown() {

@@ -6,6 +6,7 @@
 #include "IniFiles.h"
 #include "Settings.h"
 #include "TextCodec.h"
+#include "WindowKeys.h"
 #include "frmLinkSelect.h"
 
 #include <QApplication>
@@ -15,22 +16,20 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 #include <exception>
 
 using namespace corvel;
 
 namespace {
-
-// Geometry of the dynamic controls is kept in twips; 15 twips a pixel.
-int Tw(int twips) {
-    return twips / 15;
-}
 
 QString ReadListFile(const QString &path) {
     QFile f(path);
@@ -38,19 +37,29 @@ QString ReadListFile(const QString &path) {
     return DecodeText(f.readAll()).text;
 }
 
-QPushButton *Button(const QString &caption, const char *name, QWidget *parent, int x, int y,
-                    int w = 90, int h = 25) {
+// Widths in a definition file are in twips of the standard dialog font (15
+// twips a pixel); with a larger font they grow with it.
+int DialogWidth(const QWidget *w, int twips) {
+    const int standard = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont))
+                             .averageCharWidth();
+    const double scale =
+        standard > 0 ? qMax(1.0, double(w->fontMetrics().averageCharWidth()) / standard) : 1.0;
+    return qRound(twips / 15 * scale);
+}
+
+QPushButton *Button(const QString &caption, const char *name, QWidget *parent) {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(x, y, w, h);
     b->setAutoDefault(false);
     return b;
 }
 
-QLabel *Label(const QString &caption, QWidget *parent, int x, int y, int w, int h = 17) {
-    auto *l = new QLabel(caption, parent);
-    l->setGeometry(x, y, w, h);
-    return l;
+// A button as narrow as its caption allows ("?", "<<").
+QPushButton *SmallButton(const QString &caption, const char *name, QWidget *parent) {
+    QPushButton *b = Button(caption, name, parent);
+    const int side = b->fontMetrics().height() + 12;
+    b->setFixedWidth(qMax(side, b->fontMetrics().horizontalAdvance(caption) + 16));
+    return b;
 }
 
 } // namespace
@@ -66,90 +75,154 @@ frmComando::frmComando(const QString &fileName, int helpId, CommandDialogHost ho
     setProperty("Tag", QString::number(helpId));
     m_path = CommandsFolder() + fileName;
     buildForm();
-    qApp->installEventFilter(this);
+    // Tab walks the parameters; the other keys act when they come up.
+    AttachDialogKeys(this,
+                     {{Qt::Key_F2, [this] { btnEstilo_Click(); }},
+                      {Qt::Key_F3, [this] { btnJavaScript_Click(); }},
+                      {Qt::Key_F5, [this] { btnEstiloPronto_Click(); }},
+                      {Qt::Key_F11, [this] { btnAtualizar_Click(); }},
+                      {Qt::Key_F12, [this] { btnAjuda_Click(); }},
+                      {Qt::Key_Escape, [this] { reject(); }}},
+                     [this](QKeyEvent *e) { return tabKey(e); });
 }
 
-frmComando::~frmComando() {
-    qApp->removeEventFilter(this);
-}
+frmComando::~frmComando() = default;
 
 void frmComando::buildForm() {
-    setFixedSize(600, Tw(4050));
+    // Controls are created in tab order; the layouts only place them.
+    const int chars = fontMetrics().averageCharWidth();
     m_pages = new QStackedWidget(this);
-    m_pages->setGeometry(0, 0, 600, Tw(4050));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_pages);
 
     // Main page.
     auto *main = new QWidget(m_pages);
-    lblComando = Label(QString(), main, 8, 6, 480, 20);
+    lblComando = new QLabel(main);
     lblComando->setObjectName(QStringLiteral("lblComando"));
     QFont bold = lblComando->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblComando->setFont(bold);
-    lblComandoDesc = Label(QString(), main, 8, 26, 540, 17);
+    lblComandoDesc = new QLabel(main);
     lblComandoDesc->setObjectName(QStringLiteral("lblComandoDesc"));
-    btnAjudaLocal = Button(QStringLiteral("?"), "btnAjudaLocal", main, 560, 6, 32, 25);
+    btnAjudaLocal = SmallButton(QStringLiteral("?"), "btnAjudaLocal", main);
     txtResultado = new QLineEdit(main);
     txtResultado->setObjectName(QStringLiteral("txtResultado"));
-    txtResultado->setGeometry(8, 48, 544, 25);
-    btnAtualizar = Button(QStringLiteral("<<"), "btnAtualizar", main, 560, 48, 32, 25);
+    txtResultado->setMinimumWidth(80 * chars);
+    btnAtualizar = SmallButton(QStringLiteral("<<"), "btnAtualizar", main);
     lstParametros = new QListWidget(main);
     lstParametros->setObjectName(QStringLiteral("lstParametros"));
-    lstParametros->setGeometry(8, 80, 130, 150);
+    lstParametros->setFixedWidth(20 * chars);
     Frame2 = new QFrame(main);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameShape(QFrame::StyledPanel);
-    Frame2->setGeometry(146, 80, 446, 150);
-    lblParam = Label(QString(), Frame2, 8, 4, 430, 18);
+    lblParam = new QLabel(Frame2);
     lblParam->setObjectName(QStringLiteral("lblParam"));
     QFont pbold = lblParam->font();
     pbold.setBold(true);
     lblParam->setFont(pbold);
-    lblParamDesc = Label(QString(), Frame2, 8, 22, 430, 34);
+    lblParamDesc = new QLabel(Frame2);
     lblParamDesc->setObjectName(QStringLiteral("lblParamDesc"));
     lblParamDesc->setWordWrap(true);
     lblParamDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Two lines of description, so the page keeps its height.
+    lblParamDesc->setMinimumHeight(2 * lblParamDesc->fontMetrics().lineSpacing());
     Frame1 = new QFrame(Frame2);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(1, 58, 444, 90);
-    btnConcluir = Button(QStringLiteral("&Concluir"), "btnConcluir", main, 8, 238);
-    btnEstilo = Button(QStringLiteral("&Estilo"), "btnEstilo", main, 306, 238);
-    btnJavaScript = Button(QStringLiteral("&JavaScript"), "btnJavaScript", main, 402, 238);
-    btnAjuda = Button(QStringLiteral("&Ajuda"), "btnAjuda", main, 502, 238);
+    m_dynLayout = new QGridLayout(Frame1);
+    m_dynLayout->setContentsMargins(chars, 0, chars, 0);
+    m_dynLayout->setColumnStretch(2, 1);
+    m_dynLayout->setRowStretch(2, 1);
+    // Room for a title above a list and its button, whichever page shows.
+    {
+        QComboBox probe;
+        QPushButton probeButton(QStringLiteral("X"));
+        Frame1->setMinimumHeight(fontMetrics().height() +
+                                 qMax(probe.sizeHint().height(), probeButton.sizeHint().height()) +
+                                 3 * m_dynLayout->spacing());
+    }
+    btnConcluir = Button(QStringLiteral("&Concluir"), "btnConcluir", main);
+    btnEstilo = Button(QStringLiteral("&Estilo"), "btnEstilo", main);
+    btnJavaScript = Button(QStringLiteral("&JavaScript"), "btnJavaScript", main);
+    btnAjuda = Button(QStringLiteral("&Ajuda"), "btnAjuda", main);
+    {
+        auto *frame2 = new QVBoxLayout(Frame2);
+        frame2->addWidget(lblParam);
+        frame2->addWidget(lblParamDesc);
+        frame2->addWidget(Frame1, 1);
+        auto *g = new QGridLayout(main);
+        g->addWidget(lblComando, 0, 0);
+        g->addWidget(btnAjudaLocal, 0, 1);
+        g->addWidget(lblComandoDesc, 1, 0, 1, 2);
+        g->addWidget(txtResultado, 2, 0);
+        g->addWidget(btnAtualizar, 2, 1);
+        auto *middle = new QHBoxLayout;
+        middle->addWidget(lstParametros);
+        middle->addWidget(Frame2, 1);
+        g->addLayout(middle, 3, 0, 1, 2);
+        g->setRowStretch(3, 1);
+        auto *buttons = new QHBoxLayout;
+        buttons->addWidget(btnConcluir);
+        buttons->addStretch(1);
+        buttons->addWidget(btnEstilo);
+        buttons->addWidget(btnJavaScript);
+        buttons->addWidget(btnAjuda);
+        g->addLayout(buttons, 4, 0, 1, 2);
+    }
     m_pages->addWidget(main);
 
     // Style page.
     Frame4 = new QFrame(m_pages);
     Frame4->setObjectName(QStringLiteral("Frame4"));
-    Label(QStringLiteral("Estilo"), Frame4, 16, 16, 200);
+    auto *estilo = new QLabel(QStringLiteral("Estilo"), Frame4);
     cmbEstilo = new QComboBox(Frame4);
     cmbEstilo->setObjectName(QStringLiteral("cmbEstilo"));
-    cmbEstilo->setGeometry(16, 34, 260, 25);
-    Label(QStringLiteral("Valor"), Frame4, 300, 16, 200);
+    auto *valor = new QLabel(QStringLiteral("Valor"), Frame4);
     cmbValor = new QComboBox(Frame4);
     cmbValor->setObjectName(QStringLiteral("cmbValor"));
     cmbValor->setEditable(true);
-    cmbValor->setGeometry(300, 34, 284, 25);
-    Label(QStringLiteral("Classe"), Frame4, 16, 80, 200);
+    auto *classe = new QLabel(QStringLiteral("Classe"), Frame4);
     cmbClasse = new QComboBox(Frame4);
     cmbClasse->setObjectName(QStringLiteral("cmbClasse"));
     cmbClasse->setEditable(true);
-    cmbClasse->setGeometry(16, 98, 260, 25);
-    btnEstiloPronto = Button(QStringLiteral("&Retornar"), "btnEstiloPronto", Frame4, 494, 238);
+    btnEstiloPronto = Button(QStringLiteral("&Retornar"), "btnEstiloPronto", Frame4);
+    {
+        auto *g = new QGridLayout(Frame4);
+        g->addWidget(estilo, 0, 0);
+        g->addWidget(valor, 0, 1);
+        g->addWidget(cmbEstilo, 1, 0);
+        g->addWidget(cmbValor, 1, 1);
+        g->addWidget(classe, 2, 0);
+        g->addWidget(cmbClasse, 3, 0);
+        g->setRowStretch(4, 1);
+        g->addWidget(btnEstiloPronto, 5, 1, Qt::AlignRight);
+        g->setColumnStretch(0, 1);
+        g->setColumnStretch(1, 1);
+    }
     m_pages->addWidget(Frame4);
 
     // Event page.
     Frame5 = new QFrame(m_pages);
     Frame5->setObjectName(QStringLiteral("Frame5"));
-    Label(QStringLiteral("Evento"), Frame5, 16, 16, 200);
+    auto *evento = new QLabel(QStringLiteral("Evento"), Frame5);
     cmbJSEvento = new QComboBox(Frame5);
     cmbJSEvento->setObjectName(QStringLiteral("cmbJSEvento"));
-    cmbJSEvento->setGeometry(16, 34, 260, 25);
-    Label(QStringLiteral("Ação"), Frame5, 16, 80, 200);
+    auto *acao = new QLabel(QStringLiteral("Ação"), Frame5);
     txtJSAcao = new QLineEdit(Frame5);
     txtJSAcao->setObjectName(QStringLiteral("txtJSAcao"));
-    txtJSAcao->setGeometry(16, 98, 568, 25);
-    btnJSPronto = Button(QStringLiteral("&Retornar"), "btnJSPronto", Frame5, 494, 238);
+    btnJSPronto = Button(QStringLiteral("&Retornar"), "btnJSPronto", Frame5);
+    {
+        auto *g = new QGridLayout(Frame5);
+        g->addWidget(evento, 0, 0);
+        g->addWidget(cmbJSEvento, 1, 0);
+        g->addWidget(acao, 2, 0);
+        g->addWidget(txtJSAcao, 3, 0, 1, 2);
+        g->setRowStretch(4, 1);
+        g->addWidget(btnJSPronto, 5, 1, Qt::AlignRight);
+        g->setColumnStretch(0, 1);
+        g->setColumnStretch(1, 1);
+    }
     m_pages->addWidget(Frame5);
 
     connect(btnConcluir, &QPushButton::clicked, this, &frmComando::btnConcluir_Click);
@@ -312,6 +385,7 @@ QString frmComando::ProjectFile() const {
 void frmComando::clearFrame1() {
     const auto children = Frame1->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget *w : children) {
+        m_dynLayout->removeWidget(w);
         w->hide();
         w->deleteLater();
     }
@@ -375,15 +449,15 @@ void frmComando::BuildParameterPage(const QString &section) {
         if (!titulo.isEmpty()) {
             auto *l = new QLabel(titulo.left(50), Frame1);
             l->setObjectName(QString::number(++m_counter) + QStringLiteral("DynLabel"));
-            l->move(Tw(165), Tw(250) - 14);
-            l->adjustSize();
+            m_dynLayout->addWidget(l, 0, 0, 1, 3);
             l->show();
         }
         ParamButton button;
         if (ParseParamButton(read(section, "Botao"), &button)) {
             auto *b = new QPushButton(button.caption, Frame1);
             b->setObjectName(QString::number(++m_counter) + QStringLiteral("DynButton"));
-            b->setGeometry(Tw(button.left * 80), Tw(500), Tw(button.width * 80), Tw(325) + 1);
+            b->setMinimumWidth(DialogWidth(this, button.width * 80));
+            m_dynLayout->addWidget(b, 1, 1);
             b->setProperty("Tag", button.action);
             b->setProperty("HelpContextID", 1014);
             b->setFocusPolicy(Qt::ClickFocus);
@@ -393,12 +467,14 @@ void frmComando::BuildParameterPage(const QString &section) {
             b->show();
             m_dynButton = b;
         }
-        const int width = Tw(int(SettingNumber(read(section, "Tamanho"))) * 80);
+        // The editing control, left of the button.
+        const int width = DialogWidth(this, int(SettingNumber(read(section, "Tamanho"))) * 80);
         switch (ParamKindOf(read(section, "Tipo"))) {
         case ParamKind::Text: {
             auto *t = new QLineEdit(Frame1);
             t->setObjectName(QString::number(++m_counter) + QStringLiteral("DynText"));
-            t->setGeometry(Tw(165), Tw(500), width, Tw(315) + 2);
+            t->setFixedWidth(width);
+            m_dynLayout->addWidget(t, 1, 0);
             t->setMaxLength(ParamMaxLength(read(section, "Maximo")));
             t->setText(read(section, "Texto"));
             t->setProperty("HelpContextID", 1013);
@@ -411,7 +487,8 @@ void frmComando::BuildParameterPage(const QString &section) {
             c->setObjectName(QString::number(++m_counter) + QStringLiteral("DynSelect"));
             c->setEditable(true);
             c->setInsertPolicy(QComboBox::NoInsert);
-            c->setGeometry(Tw(165), Tw(500), width, Tw(315) + 4);
+            c->setFixedWidth(width);
+            m_dynLayout->addWidget(c, 1, 0);
             c->addItems(ListItems(read(section, "Valores"), FontNames()));
             c->setCurrentIndex(-1);
             c->setEditText(QString());
@@ -423,7 +500,8 @@ void frmComando::BuildParameterPage(const QString &section) {
         case ParamKind::Check: {
             auto *c = new QCheckBox(read(section, "Texto"), Frame1);
             c->setObjectName(QString::number(++m_counter) + QStringLiteral("DynCheck"));
-            c->setGeometry(Tw(165), Tw(445), qMax(width, 20), Tw(315) + 2);
+            c->setMinimumWidth(width);
+            m_dynLayout->addWidget(c, 1, 0);
             c->setChecked(IsYes(read(section, "Checado")));
             c->setProperty("HelpContextID", 1016);
             c->show();
@@ -638,50 +716,17 @@ void frmComando::selectParameter(int index) {
     m_pending = -1;
 }
 
-bool frmComando::eventFilter(QObject *watched, QEvent *event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
-    auto *w = qobject_cast<QWidget *>(watched);
-    if (!w || w->window() != this || !isVisible()) return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (type == QEvent::KeyPress) {
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            lstParametros->isVisible()) {
-            const int n = lstParametros->count();
-            if (n > 0) {
-                const bool back =
-                    key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-                int next = m_current + (back ? -1 : 1);
-                if (next >= n) next = 0;
-                if (next < 0) next = n - 1;
-                selectParameter(next);
-            }
-            return true;
-        }
-        // Esc acts when the key comes up.
-        return key->key() == Qt::Key_Escape;
-    }
-    if (key->isAutoRepeat()) return false;
-    switch (key->key()) {
-    case Qt::Key_F2:
-        btnEstilo_Click();
-        return true;
-    case Qt::Key_F3:
-        btnJavaScript_Click();
-        return true;
-    case Qt::Key_F5:
-        btnEstiloPronto_Click();
-        return true;
-    case Qt::Key_F11:
-        btnAtualizar_Click();
-        return true;
-    case Qt::Key_F12:
-        btnAjuda_Click();
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
+bool frmComando::tabKey(QKeyEvent *key) {
+    if ((key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) ||
+        !lstParametros->isVisible())
         return false;
+    const int n = lstParametros->count();
+    if (n > 0) {
+        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        int next = m_current + (back ? -1 : 1);
+        if (next >= n) next = 0;
+        if (next < 0) next = n - 1;
+        selectParameter(next);
     }
+    return true;
 }

@@ -17,6 +17,8 @@
 #include <functional>
 
 class QFrame;
+class QGridLayout;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QStackedWidget;
@@ -102,11 +104,12 @@ public:
     static const QStringList &FontNames();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildForm();
+    // Tab and Shift+Tab select the next and the previous parameter.
+    bool tabKey(QKeyEvent *key);
     void fail(const QString &title, const QString &text);
     void clearFrame1();
     void selectParameter(int index);
@@ -146,6 +149,7 @@ private:
     QLabel *lblParam = nullptr;
     QLabel *lblParamDesc = nullptr;
     QFrame *Frame1 = nullptr;
+    QGridLayout *m_dynLayout = nullptr; // places the parameter's controls in Frame1
     QFrame *Frame2 = nullptr;
     QPushButton *btnConcluir = nullptr;
     QPushButton *btnEstilo = nullptr;

@@ -6,6 +6,7 @@
 #include "IniFiles.h"
 #include "LinkText.h"
 #include "Settings.h"
+#include "WindowKeys.h"
 #include "frmComando.h"
 
 #include <QApplication>
@@ -13,12 +14,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 using namespace corvel;
 
@@ -34,17 +38,21 @@ void SetSetting(const char *key, const QString &value) {
     WriteSetting(kConfig, QLatin1String(key), value);
 }
 
-template <class T> T *Make(QWidget *parent, const char *name, int x, int y, int w, int h) {
+template <class T> T *Make(QWidget *parent, const char *name) {
     auto *c = new T(parent);
     c->setObjectName(QLatin1String(name));
-    c->setGeometry(x, y, w, h);
     return c;
 }
 
-QLabel *Caption(const QString &text, QWidget *parent, int x, int y, int w) {
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(x, y, w, 17);
-    return l;
+// A frame that keeps its room while hidden: the three kinds share one place,
+// and the dialog keeps its size when the kind changes.
+QGroupBox *KindFrame(QWidget *parent, const char *name, const QString &title) {
+    auto *g = Make<QGroupBox>(parent, name);
+    g->setTitle(title);
+    QSizePolicy p = g->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    g->setSizePolicy(p);
+    return g;
 }
 
 // The folder of a path, without a final separator.
@@ -68,75 +76,124 @@ frmLinkSelect::frmLinkSelect(frmComando *owner, const QString &tag)
     setWindowTitle(QStringLiteral("Arquivo ou Link"));
     setProperty("Tag", tag);
     buildForm();
-    qApp->installEventFilter(this);
+    AttachDialogKeys(this, {{Qt::Key_F2, [this] { ChooseKind(0); }},
+                            {Qt::Key_F3, [this] { ChooseKind(1); }},
+                            {Qt::Key_F4, [this] { ChooseKind(2); }},
+                            {Qt::Key_Escape, [this] { reject(); }}});
 }
 
-frmLinkSelect::~frmLinkSelect() {
-    qApp->removeEventFilter(this);
-}
+frmLinkSelect::~frmLinkSelect() = default;
 
 void frmLinkSelect::buildForm() {
-    setFixedSize(520, 300);
-    optArquivo = new QRadioButton(QStringLiteral("&Arquivo"), this);
-    optArquivo->setObjectName(QStringLiteral("optArquivo"));
-    optArquivo->setGeometry(12, 8, 100, 22);
-    optURL = new QRadioButton(QStringLiteral("&URL"), this);
-    optURL->setObjectName(QStringLiteral("optURL"));
-    optURL->setGeometry(120, 8, 80, 22);
-    optEmail = new QRadioButton(QStringLiteral("&E-mail"), this);
-    optEmail->setObjectName(QStringLiteral("optEmail"));
-    optEmail->setGeometry(208, 8, 100, 22);
+    // Controls are created in tab order; the layouts only place them.
+    optArquivo = Make<QRadioButton>(this, "optArquivo");
+    optArquivo->setText(QStringLiteral("&Arquivo"));
+    optURL = Make<QRadioButton>(this, "optURL");
+    optURL->setText(QStringLiteral("&URL"));
+    optEmail = Make<QRadioButton>(this, "optEmail");
+    optEmail->setText(QStringLiteral("&E-mail"));
 
-    const QRect frame(8, 36, 504, 220);
-    frameArquivo =
-        Make<QGroupBox>(this, "frameArquivo", frame.x(), frame.y(), frame.width(), frame.height());
-    frameArquivo->setTitle(QStringLiteral(" Arquivo "));
-    txtArquivo = Make<QLineEdit>(frameArquivo, "txtArquivo", 12, 26, 378, 25);
-    btnArqProcura = Make<QPushButton>(frameArquivo, "btnArqProcura", 398, 26, 94, 25);
+    const int chars = fontMetrics().averageCharWidth();
+    frameArquivo = KindFrame(this, "frameArquivo", QStringLiteral(" Arquivo "));
+    txtArquivo = Make<QLineEdit>(frameArquivo, "txtArquivo");
+    txtArquivo->setMinimumWidth(40 * chars);
+    btnArqProcura = Make<QPushButton>(frameArquivo, "btnArqProcura");
     btnArqProcura->setText(QStringLiteral("P&rocurar"));
     btnArqProcura->setAutoDefault(false);
-    Caption(QStringLiteral("Como utilizar o caminho relativo (especificar antes de Procurar):"),
-            frameArquivo, 12, 60, 480);
-    optArqApenasNome = Make<QRadioButton>(frameArquivo, "optArqApenasNome", 24, 80, 470, 22);
+    auto *relative = new QLabel(
+        QStringLiteral("Como utilizar o caminho relativo (especificar antes de Procurar):"),
+        frameArquivo);
+    optArqApenasNome = Make<QRadioButton>(frameArquivo, "optArqApenasNome");
     optArqApenasNome->setText(
         QStringLiteral("&Não especificar o caminho (somente nome do arquivo)"));
-    optArqCaminhoHTML = Make<QRadioButton>(frameArquivo, "optArqCaminhoHTML", 24, 102, 470, 22);
+    optArqCaminhoHTML = Make<QRadioButton>(frameArquivo, "optArqCaminhoHTML");
     optArqCaminhoHTML->setText(
         QStringLiteral("Utilizar caminho em relação ao arquivo &HTML (se gravado)"));
-    optArqCamProjeto = Make<QRadioButton>(frameArquivo, "optArqCamProjeto", 24, 124, 470, 22);
+    optArqCamProjeto = Make<QRadioButton>(frameArquivo, "optArqCamProjeto");
     optArqCamProjeto->setText(QStringLiteral(
         "Utilizar caminho em relação ao pro&jeto sendo utilizado (se especificado)"));
-    chkArqBarraInicio = Make<QCheckBox>(frameArquivo, "chkArqBarraInicio", 12, 156, 480, 22);
+    chkArqBarraInicio = Make<QCheckBox>(frameArquivo, "chkArqBarraInicio");
     chkArqBarraInicio->setText(QStringLiteral("Inserir &barra no início do caminho (se existir)"));
-    chkArvConvMinusculo = Make<QCheckBox>(frameArquivo, "chkArvConvMinusculo", 12, 180, 480, 22);
+    chkArvConvMinusculo = Make<QCheckBox>(frameArquivo, "chkArvConvMinusculo");
     chkArvConvMinusculo->setText(QStringLiteral("Converter para &minúsculo"));
+    {
+        auto *g = new QGridLayout(frameArquivo);
+        g->addWidget(txtArquivo, 0, 0, 1, 2);
+        g->addWidget(btnArqProcura, 0, 2);
+        g->addWidget(relative, 1, 0, 1, 3);
+        g->addWidget(optArqApenasNome, 2, 1, 1, 2);
+        g->addWidget(optArqCaminhoHTML, 3, 1, 1, 2);
+        g->addWidget(optArqCamProjeto, 4, 1, 1, 2);
+        g->addWidget(chkArqBarraInicio, 5, 0, 1, 3);
+        g->addWidget(chkArvConvMinusculo, 6, 0, 1, 3);
+        g->setColumnMinimumWidth(0, 2 * chars);
+        g->setColumnStretch(1, 1);
+        g->setRowStretch(7, 1);
+    }
 
-    frameURL =
-        Make<QGroupBox>(this, "frameURL", frame.x(), frame.y(), frame.width(), frame.height());
-    frameURL->setTitle(QStringLiteral(" URL "));
-    cmbURLProtocolo = Make<QComboBox>(frameURL, "cmbURLProtocolo", 12, 26, 110, 25);
-    txtURL = Make<QLineEdit>(frameURL, "txtURL", 128, 26, 364, 25);
-    Caption(QStringLiteral("Porta"), frameURL, 12, 64, 100);
-    cmbURLPorta = Make<QComboBox>(frameURL, "cmbURLPorta", 12, 82, 110, 25);
+    frameURL = KindFrame(this, "frameURL", QStringLiteral(" URL "));
+    cmbURLProtocolo = Make<QComboBox>(frameURL, "cmbURLProtocolo");
+    txtURL = Make<QLineEdit>(frameURL, "txtURL");
+    auto *porta = new QLabel(QStringLiteral("Porta"), frameURL);
+    cmbURLPorta = Make<QComboBox>(frameURL, "cmbURLPorta");
     cmbURLPorta->setEditable(true);
-    Caption(QStringLiteral("Usuário"), frameURL, 128, 64, 170);
-    txtURLUsuario = Make<QLineEdit>(frameURL, "txtURLUsuario", 128, 82, 176, 25);
-    Caption(QStringLiteral("Senha"), frameURL, 312, 64, 170);
-    txtURLSenha = Make<QLineEdit>(frameURL, "txtURLSenha", 312, 82, 180, 25);
+    auto *usuario = new QLabel(QStringLiteral("Usuário"), frameURL);
+    txtURLUsuario = Make<QLineEdit>(frameURL, "txtURLUsuario");
+    auto *senha = new QLabel(QStringLiteral("Senha"), frameURL);
+    txtURLSenha = Make<QLineEdit>(frameURL, "txtURLSenha");
     txtURLSenha->setEchoMode(QLineEdit::Password);
+    {
+        auto *g = new QGridLayout(frameURL);
+        g->addWidget(cmbURLProtocolo, 0, 0);
+        g->addWidget(txtURL, 0, 1, 1, 2);
+        g->addWidget(porta, 1, 0);
+        g->addWidget(usuario, 1, 1);
+        g->addWidget(senha, 1, 2);
+        g->addWidget(cmbURLPorta, 2, 0);
+        g->addWidget(txtURLUsuario, 2, 1);
+        g->addWidget(txtURLSenha, 2, 2);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(2, 1);
+        g->setRowStretch(3, 1);
+    }
 
-    frameEmail =
-        Make<QGroupBox>(this, "frameEmail", frame.x(), frame.y(), frame.width(), frame.height());
-    frameEmail->setTitle(QStringLiteral(" E-mail "));
-    txtEmail = Make<QLineEdit>(frameEmail, "txtEmail", 12, 26, 480, 25);
-    Caption(QStringLiteral("Assunto"), frameEmail, 12, 62, 200);
-    txtEmailAssunto = Make<QLineEdit>(frameEmail, "txtEmailAssunto", 12, 80, 480, 25);
-    Caption(QStringLiteral("Corpo"), frameEmail, 12, 114, 200);
-    txtEmailCorpo = Make<QLineEdit>(frameEmail, "txtEmailCorpo", 12, 132, 480, 25);
+    frameEmail = KindFrame(this, "frameEmail", QStringLiteral(" E-mail "));
+    txtEmail = Make<QLineEdit>(frameEmail, "txtEmail");
+    auto *assunto = new QLabel(QStringLiteral("Assunto"), frameEmail);
+    txtEmailAssunto = Make<QLineEdit>(frameEmail, "txtEmailAssunto");
+    auto *corpo = new QLabel(QStringLiteral("Corpo"), frameEmail);
+    txtEmailCorpo = Make<QLineEdit>(frameEmail, "txtEmailCorpo");
+    {
+        auto *v = new QVBoxLayout(frameEmail);
+        for (QWidget *w : {static_cast<QWidget *>(txtEmail), static_cast<QWidget *>(assunto),
+                           static_cast<QWidget *>(txtEmailAssunto),
+                           static_cast<QWidget *>(corpo), static_cast<QWidget *>(txtEmailCorpo)})
+            v->addWidget(w);
+        v->addStretch(1);
+    }
 
-    btnPronto = Make<QPushButton>(this, "btnPronto", 418, 266, 94, 26);
+    btnPronto = Make<QPushButton>(this, "btnPronto");
     btnPronto->setText(QStringLiteral("&Pronto"));
     btnPronto->setDefault(true);
+
+    auto *column = new QVBoxLayout(this);
+    auto *kinds = new QHBoxLayout;
+    kinds->addWidget(optArquivo);
+    kinds->addWidget(optURL);
+    kinds->addWidget(optEmail);
+    kinds->addStretch(1);
+    column->addLayout(kinds);
+    // The three frames share one cell; only the chosen one shows.
+    auto *cell = new QGridLayout;
+    cell->addWidget(frameArquivo, 0, 0);
+    cell->addWidget(frameURL, 0, 0);
+    cell->addWidget(frameEmail, 0, 0);
+    column->addLayout(cell, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnPronto);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(optArquivo, &QRadioButton::clicked, this, [this] { ChooseKind(0); });
     connect(optURL, &QRadioButton::clicked, this, [this] { ChooseKind(1); });
@@ -303,29 +360,4 @@ void frmLinkSelect::btnPronto_Click() {
     }
     if (m_owner && !result.isEmpty()) m_owner->RetornoForm = result;
     accept();
-}
-
-bool frmLinkSelect::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyRelease && event->type() != QEvent::KeyPress) return false;
-    auto *w = qobject_cast<QWidget *>(watched);
-    if (!w || w->window() != this || !isVisible()) return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (event->type() == QEvent::KeyPress) return key->key() == Qt::Key_Escape;
-    if (key->isAutoRepeat()) return false;
-    switch (key->key()) {
-    case Qt::Key_F2:
-        ChooseKind(0);
-        return true;
-    case Qt::Key_F3:
-        ChooseKind(1);
-        return true;
-    case Qt::Key_F4:
-        ChooseKind(2);
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
 }

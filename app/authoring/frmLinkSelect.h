@@ -40,7 +40,6 @@ public:
     QString Tag() const { return m_tag; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

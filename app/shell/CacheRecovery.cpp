@@ -43,16 +43,65 @@ QString CacheStateText(ICorvelEdit *editor) {
     return CacheStateText(editor->SelInicio(), editor->SelTamanho(), editor->Gravado());
 }
 
-void WriteEditorCacheEntry(frmMain &m, ICorvelEdit *editor) {
-    if (!editor) return;
-    WriteCacheEntry(m.DocumentKey(editor), editor->Arquivo(), editor->ArquivoTemporario(),
-                    CacheStateText(editor));
+bool WriteEditorCacheEntry(frmMain &m, ICorvelEdit *editor) {
+    if (!editor) return false;
+    return WriteCacheEntry(m.DocumentKey(editor), editor->Arquivo(), editor->ArquivoTemporario(),
+                           CacheStateText(editor));
 }
 
-bool WriteTemporaryCopy(ICorvelEdit *editor) {
+bool WriteTemporaryCopy(ICorvelEdit *editor, QString *error) {
     if (!editor) return false;
     editor->GravarTemporario();
-    return CopyExists(editor->ArquivoTemporario());
+    // The control's own word first: a copy left from an earlier write still
+    // exists after a failed rewrite.
+    QString reason = editor->UltimoErro();
+    if (reason.isEmpty() && !CopyExists(editor->ArquivoTemporario()))
+        reason = QStringLiteral("Cópia temporária não criada: %1")
+                     .arg(CacheFolder() + editor->ArquivoTemporario());
+    if (error) *error = reason;
+    return reason.isEmpty();
+}
+
+namespace {
+
+const char *const kFailingProperty = "corvelCacheWriteFailing";
+
+QString IndexWriteError() {
+    return QStringLiteral("Não foi possível gravar o índice: %1").arg(CacheIndexPath());
+}
+
+} // namespace
+
+QString CacheWriteFailureText(const QString &reason) {
+    return QStringLiteral("Não foi possível gravar a cópia de segurança dos documentos alterados "
+                          "na pasta de cache do Corvel:") +
+           kCrLf + kCrLf + CacheFolder() + kCrLf + kCrLf + QStringLiteral("Motivo: ") + reason +
+           kCrLf + kCrLf +
+           QStringLiteral("As últimas alterações estão apenas na memória e se perderão se o "
+                          "Corvel for encerrado de forma inesperada. Grave os documentos ou "
+                          "libere espaço ou permissão de gravação nessa pasta; o Corvel "
+                          "continuará tentando.");
+}
+
+void ReportCacheWriteFailure(frmMain &m, const QString &reason) {
+    m.ShowStatusMessage(QStringLiteral("Falha na Auto Gravação"));
+    if (m.property(kFailingProperty).toBool()) return;
+    m.setProperty(kFailingProperty, true);
+    // Shown once the current timer event or command is over: a message box
+    // opened inside the auto-save tick would hold that timer (a timer never
+    // fires again while its own tick runs), so no later tick could write the
+    // copies while the message waits for the user.
+    QMetaObject::invokeMethod(
+        &m,
+        [w = &m, reason] {
+            Message(w, CacheWriteFailureText(reason), QStringLiteral("Erro de Auto Gravação"),
+                    MsgIcon::Critical);
+        },
+        Qt::QueuedConnection);
+}
+
+void EndCacheWriteFailure(frmMain &m) {
+    m.setProperty(kFailingProperty, false);
 }
 
 // ---- auto-save ---------------------------------------------------------------
@@ -74,57 +123,95 @@ void DocumentCache::AutoSaveTick(frmMain &m) {
         return;
     }
     bool wrote = false;
+    QString failure;
     const QList<ICorvelEdit *> docs = m.Documents();
     for (ICorvelEdit *ed : docs) {
         if (!ed->Alterado()) continue;
-        // The copy first, then the entry that names it; a copy that could
-        // not be written keeps the document marked for the next tick.
-        if (!WriteTemporaryCopy(ed)) continue;
-        WriteEditorCacheEntry(m, ed);
+        // The copy first, then the entry that names it; a copy or an entry
+        // that could not be written keeps the document marked for the next
+        // tick, and no entry names a copy that was not written.
+        QString error;
+        if (!WriteTemporaryCopy(ed, &error)) {
+            if (failure.isEmpty()) failure = error;
+            continue;
+        }
+        if (!WriteEditorCacheEntry(m, ed)) {
+            if (failure.isEmpty()) failure = IndexWriteError();
+            continue;
+        }
         ed->setAlterado(false);
         wrote = true;
     }
+    m_counter = 1;
+    if (!failure.isEmpty()) {
+        ReportCacheWriteFailure(m, failure);
+        return;
+    }
+    EndCacheWriteFailure(m);
     if (wrote && m.tmrAnima()->interval() != 12000)
         m.ShowStatusMessage(QStringLiteral("Auto Gravação"));
-    m_counter = 1;
 }
 
 // ---- exit ----------------------------------------------------------------------
 
+bool DocumentCache::AskToSaveAtExit(frmMain &m) {
+    const QList<ICorvelEdit *> docs = m.Documents();
+    for (ICorvelEdit *ed : docs) {
+        const QString file = ed->Arquivo();
+        if (file.isEmpty() || ed->Gravado()) continue;
+        const MsgAnswer a =
+            Message(&m,
+                    QStringLiteral("O arquivo ") + file +
+                        QStringLiteral(" não foi gravado no local final em disco. Deseja "
+                                       "gravá-lo agora?") +
+                        kCrLf + kCrLf +
+                        QStringLiteral("Nota: caso você escolha Não, uma cópia das últimas "
+                                       "alterações não gravadas no documento será mantida e "
+                                       "você poderá salvá-la no arquivo final posteriormente."),
+                    QStringLiteral("Gravar Alterações?"), MsgIcon::Question,
+                    MsgButtons::YesNoCancel, MsgAnswer::Yes);
+        // Cancel, or a box that went away unanswered, keeps the program
+        // running with every document as it is.
+        if (a != MsgAnswer::Yes && a != MsgAnswer::No) return false;
+        if (a == MsgAnswer::Yes) {
+            // A failed save is said; the copy written next keeps the text.
+            const QString error = SaveDocumentFile(ed, file, /*backup=*/false);
+            if (!error.isEmpty()) ShowSaveError(&m, 9701, error);
+        }
+    }
+    return true;
+}
+
 void DocumentCache::SaveAtExit(frmMain &m) {
     bool written = false;
+    QStringList failures;
+    // A copy that cannot be written leaves the one written before (and the
+    // entry that names it) as the best the next start can have.
+    const auto keepCopy = [&](ICorvelEdit *ed, const QString &error) {
+        const QString name =
+            ed->Arquivo().isEmpty()
+                ? QStringLiteral("Doc ") + QString::number(m.DocumentKey(ed).toInt())
+                : ed->Arquivo();
+        failures << name + QStringLiteral(": ") + error;
+        if (CopyExists(ed->ArquivoTemporario())) written = true;
+    };
+    const auto writeCopyAndEntry = [&](ICorvelEdit *ed) {
+        QString error;
+        if (!WriteTemporaryCopy(ed, &error)) {
+            keepCopy(ed, error);
+        } else if (!WriteEditorCacheEntry(m, ed)) {
+            keepCopy(ed, IndexWriteError());
+        } else {
+            written = true;
+        }
+    };
     const QList<ICorvelEdit *> docs = m.Documents();
     for (ICorvelEdit *ed : docs) {
         const bool ok = RunGuarded("exit: document cache", [&] {
             const QString file = ed->Arquivo();
-            if (!file.isEmpty()) {
-                if (!ed->Gravado()) {
-                    const MsgAnswer a = Message(
-                        &m,
-                        QStringLiteral("O arquivo ") + file +
-                            QStringLiteral(" não foi gravado no local final em disco. Deseja "
-                                           "gravá-lo agora?") +
-                            kCrLf + kCrLf +
-                            QStringLiteral("Nota: caso você escolha Não, uma cópia das últimas "
-                                           "alterações não gravadas no documento será mantida e "
-                                           "você poderá salvá-la no arquivo final posteriormente."),
-                        QStringLiteral("Gravar Alterações?"), MsgIcon::Question, MsgButtons::YesNo,
-                        MsgAnswer::Yes);
-                    if (a == MsgAnswer::Yes) {
-                        // A failed save is said; the copy below keeps the text.
-                        const QString error = SaveDocumentFile(ed, file, /*backup=*/false);
-                        if (!error.isEmpty()) ShowSaveError(&m, 9701, error);
-                    }
-                }
-                if (WriteTemporaryCopy(ed)) {
-                    WriteEditorCacheEntry(m, ed);
-                    written = true;
-                }
-            } else if (!ed->Texto().isEmpty()) {
-                if (WriteTemporaryCopy(ed)) {
-                    WriteEditorCacheEntry(m, ed);
-                    written = true;
-                }
+            if (!file.isEmpty() || !ed->Texto().isEmpty()) {
+                // The exit question (and its save) came before the shutdown.
+                writeCopyAndEntry(ed);
             } else {
                 // The entry goes before the copy it named.
                 const QString copy = ed->ArquivoTemporario();
@@ -134,6 +221,15 @@ void DocumentCache::SaveAtExit(frmMain &m) {
         });
         if (!ok)
             qWarning("exit: document %s kept as it was on disk", qPrintable(m.DocumentKey(ed)));
+    }
+    if (!failures.isEmpty()) {
+        Message(&m,
+                QStringLiteral("Não foi possível gravar na pasta de cache do Corvel (") +
+                    CacheFolder() +
+                    QStringLiteral(") a cópia das últimas alterações destes documentos; elas "
+                                   "não voltarão na próxima execução:") +
+                    kCrLf + kCrLf + failures.join(kCrLf),
+                QStringLiteral("Erro de Auto Gravação"), MsgIcon::Critical);
     }
     if (docs.isEmpty() || !written) QFile::remove(CacheIndexPath());
 }
@@ -148,28 +244,35 @@ void DocumentCache::Restore(frmMain &m) {
 
     // The old index stays until the new one is complete, so a start that is
     // interrupted loses nothing.
-    m_orphans = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    m_orphans.removeAll(QFileInfo(CacheIndexPath()).fileName());
+    const QStringList listed =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    QSet<QString> candidates(listed.cbegin(), listed.cend());
+    candidates.remove(QFileInfo(CacheIndexPath()).fileName());
 
     QVector<CacheEntry> rebuilt;
     QSet<QString> seen;
+    QSet<QString> restoredCopies;
     for (const CacheEntry &e : entries) {
         // Two entries naming one copy would make two documents share it.
         if (e.copy.isEmpty() || seen.contains(e.copy)) continue;
         seen.insert(e.copy);
-        const bool named = m_orphans.removeAll(e.copy) > 0;
-        if (!CopyExists(e.copy)) continue;
+        if (!candidates.contains(e.copy) || !CopyExists(e.copy)) continue;
         CacheEntry restored;
         bool ok = false;
         // A document that fails to come back is logged and its copy offered
         // with the orphans.
         if (!RunGuarded("start: restoring a document", [&] { ok = RestoreEntry(m, e, &restored); }))
             ok = false;
-        if (ok)
+        // A copy that could not come back stays on disk for the user to
+        // decide, as an orphan.
+        if (ok) {
             rebuilt.append(restored);
-        else if (named && !m_orphans.contains(e.copy))
-            m_orphans.append(e.copy); // left on disk for the user to decide
+            restoredCopies.insert(e.copy);
+        }
     }
+    m_orphans.clear();
+    for (const QString &name : listed)
+        if (candidates.contains(name) && !restoredCopies.contains(name)) m_orphans.append(name);
     if (rebuilt.isEmpty())
         QFile::remove(CacheIndexPath());
     else
@@ -187,7 +290,9 @@ bool DocumentCache::RestoreEntry(frmMain &m, const CacheEntry &e, CacheEntry *re
         ed->LerTemporario(e.copy);
         return ed->ArquivoTemporario() == e.copy;
     };
-    QString file = e.file;
+    // A file the damaged index may have named wrongly is never used: the
+    // text comes back as a document without a file.
+    QString file = e.fileDoubtful ? QString() : e.file;
     QString configuration = e.configuration;
     bool handled = false;
     bool loaded = false;
@@ -289,6 +394,10 @@ bool DocumentCache::RestoreEntry(frmMain &m, const CacheEntry &e, CacheEntry *re
     ed->setSelInicio(state.selStart);
     ed->setSelTamanho(state.selLength);
     if (!handled) ed->setGravado(state.saved);
+    if (e.fileDoubtful) {
+        ed->setAlterado(true);
+        ed->setGravado(false);
+    }
 
     restored->nnn = m.DocumentKey(ed);
     restored->file = file;

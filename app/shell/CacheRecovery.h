@@ -17,11 +17,22 @@ namespace corvel {
 QString CacheStateText(ICorvelEdit *editor);
 
 // Writes the index entry of a document from its editor: file, copy and
-// caret state.
-void WriteEditorCacheEntry(frmMain &m, ICorvelEdit *editor);
+// caret state. False when the index could not be written.
+bool WriteEditorCacheEntry(frmMain &m, ICorvelEdit *editor);
 
-// Writes the temporary copy of an editor; true when the copy is on disk.
-bool WriteTemporaryCopy(ICorvelEdit *editor);
+// Writes the temporary copy of an editor; true when the copy reached the
+// disk, else false with the reason in *error.
+bool WriteTemporaryCopy(ICorvelEdit *editor, QString *error = nullptr);
+
+// A copy or an index entry could not be written: the status bar says so
+// every time, and the first failure of an episode also shows a message that
+// names the cache folder and the reason (once the current event is over).
+// The episode ends with the next write of the cache that fully succeeds
+// (EndCacheWriteFailure).
+void ReportCacheWriteFailure(frmMain &m, const QString &reason);
+void EndCacheWriteFailure(frmMain &m);
+// The text of that message.
+QString CacheWriteFailureText(const QString &reason);
 
 class DocumentCache {
 public:
@@ -31,7 +42,12 @@ public:
     void AutoSaveTick(frmMain &m);
     int counter() const { return m_counter; }
 
-    // Exit: every document's copy and entry (asking to save files first).
+    // The exit's questions: each document whose file holds older text is
+    // offered for saving ("Gravar Alterações?"). False when the user chose
+    // Cancel (or the question went unanswered): the program keeps running.
+    bool AskToSaveAtExit(frmMain &m);
+    // Exit, and the end of the session or a terminate signal: every
+    // document's copy and entry, asking nothing.
     void SaveAtExit(frmMain &m);
 
     // Start: the documents of the last run come back from their copies.

@@ -39,8 +39,28 @@ QMessageBox::StandardButton ToQt(MsgAnswer a) {
         return QMessageBox::No;
     case MsgAnswer::Retry:
         return QMessageBox::Retry;
+    case MsgAnswer::None:
+        break;
     }
-    return QMessageBox::Ok;
+    return QMessageBox::NoButton;
+}
+
+MsgAnswer AnswerOf(QMessageBox::StandardButton b) {
+    switch (b) {
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    case QMessageBox::Retry:
+        return MsgAnswer::Retry;
+    default:
+        break;
+    }
+    return MsgAnswer::None;
 }
 
 QString SelectFilter(const QString &filters, int index) {
@@ -79,22 +99,11 @@ public:
         }
         if (QAbstractButton *b = box.button(ToQt(defaultButton)))
             box.setDefaultButton(qobject_cast<QPushButton *>(b));
-        switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MsgAnswer::Yes;
-        case QMessageBox::No:
-            return MsgAnswer::No;
-        case QMessageBox::Cancel:
-            return MsgAnswer::Cancel;
-        case QMessageBox::Retry:
-            return MsgAnswer::Retry;
-        default:
-            break;
-        }
-        // Escape on a box without Cancel.
-        return buttons == MsgButtons::Ok      ? MsgAnswer::Ok
-               : buttons == MsgButtons::YesNo ? MsgAnswer::No
-                                              : MsgAnswer::Cancel;
+        box.exec();
+        // Only a button (or Escape and the window's close, which Qt turns
+        // into the box's escape button) is an answer. A loop ended from
+        // elsewhere, such as the application quitting, answers nothing.
+        return AnswerOf(box.standardButton(box.clickedButton()));
     }
 
     bool input(QWidget *parent, const QString &prompt, const QString &title, const QString &initial,

@@ -12,7 +12,9 @@ namespace corvel {
 
 enum class MsgIcon { None, Information, Question, Warning, Critical };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
+// None: the box went away without the user's answer (its event loop was
+// ended by something else); it is never one of the buttons' answers.
+enum class MsgAnswer { Ok, Cancel, Yes, No, Retry, None };
 
 class IDialogs {
 public:

@@ -69,7 +69,19 @@ QString SaveAsFolder() {
 }
 
 void RecordDocument(frmMain &m, ICorvelEdit *ed) {
-    WriteEditorCacheEntry(m, ed);
+    // The save rewrote the temporary copy too; when that failed the entry
+    // names no copy (an older one would come back instead of the saved text).
+    const QString copyError = ed->UltimoErro();
+    const bool recorded = copyError.isEmpty() ? WriteEditorCacheEntry(m, ed)
+                                              : WriteCacheEntry(m.DocumentKey(ed), ed->Arquivo(),
+                                                                QString(), CacheStateText(ed));
+    if (!copyError.isEmpty())
+        ReportCacheWriteFailure(m, copyError);
+    else if (!recorded)
+        ReportCacheWriteFailure(
+            m, QStringLiteral("Não foi possível gravar o índice: %1").arg(CacheIndexPath()));
+    else
+        EndCacheWriteFailure(m);
     m.RefreshSaveState();
     m.ShowStatusMessage(QStringLiteral("Documento Gravado"));
 }
@@ -272,7 +284,8 @@ bool CloseCommand(frmMain &m) {
                                "fechá-lo?"),
                 QStringLiteral("Abandonar Documento?"), MsgIcon::Question, MsgButtons::YesNoCancel,
                 MsgAnswer::Yes);
-            if (a == MsgAnswer::Cancel) return false;
+            // Cancel, or a box closed without an answer, keeps the document.
+            if (a != MsgAnswer::Yes && a != MsgAnswer::No) return false;
             // A save that was cancelled or failed keeps the document open.
             if (a == MsgAnswer::Yes && !SaveCommand(m)) return false;
         }

@@ -52,6 +52,13 @@ void RegisterFileCommands(frmMain &m) {
     Chain(h.restoreDocuments, [w, cache] { cache->Restore(*w); });
     Chain(h.orphanCopies, [w, cache] { cache->OfferOrphanCopies(*w); });
     Chain(h.autoSaveTick, [w, cache] { cache->AutoSaveTick(*w); });
+    {
+        // The exit's questions come before every other step of the shutdown.
+        std::function<bool()> before = h.confirmUnload;
+        h.confirmUnload = [before, w, cache] {
+            return (!before || before()) && cache->AskToSaveAtExit(*w);
+        };
+    }
     Chain(h.unloadDocuments, [w, cache] { cache->SaveAtExit(*w); });
 
     // The tick length can be shortened for tests of the auto-save.

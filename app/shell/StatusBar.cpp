@@ -35,8 +35,9 @@ void frmMain::BuildStatusBar() {
         d->status->addWidget(label, i == 7 ? 1 : 0);
         d->panels[i] = label;
     }
-    d->panels[3]->setText(br.toString(QDate::currentDate(), QLocale::ShortFormat));
-    d->panels[4]->setText(br.toString(QTime::currentTime(), QLocale::ShortFormat));
+    const QDateTime now = d->services.now();
+    d->panels[3]->setText(br.toString(now.date(), QLocale::ShortFormat));
+    d->panels[4]->setText(br.toString(now.time(), QLocale::ShortFormat));
 }
 
 QString frmMain::StatusPanelText(int panel) const {
@@ -109,12 +110,11 @@ void frmMain::Status_PanelDblClick(int panel) {
         corvel::ToggleLockKey(corvel::LockKey::Num);
         break;
     case 4:
-        corvel::Message(this, corvel::LongDateText(br, QDate::currentDate()),
+        corvel::Message(this, corvel::LongDateText(br, d->services.now().date()),
                         QStringLiteral("Data"), corvel::MsgIcon::Information);
         break;
     case 5:
-        corvel::Message(this,
-                        corvel::UptimeText(br, QDateTime::currentDateTime(), corvel::StartTime()),
+        corvel::Message(this, corvel::UptimeText(br, d->services.now(), corvel::StartTime()),
                         QStringLiteral("Hora e UpTime"), corvel::MsgIcon::Information);
         break;
     case 6:

@@ -48,7 +48,7 @@ void frmMain::tmrUpdatePos_Timer() {
     if (caps >= 0) d->panels[1]->setEnabled(caps == 1);
     if (num >= 0) d->panels[2]->setEnabled(num == 1);
     const QLocale br(QStringLiteral("pt_BR"));
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = d->services.now();
     SetStatusPanelText(4, br.toString(now.date(), QLocale::ShortFormat));
     SetStatusPanelText(5, br.toString(now.time(), QLocale::ShortFormat));
 

@@ -8,11 +8,13 @@
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "StatusTexts.h"
+#include "TerminationSignals.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
@@ -25,6 +27,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -290,18 +293,74 @@ StartupResult StartCorvel(const QString &commandLine,
     return result;
 }
 
+QString StartCommandLine(const QList<QByteArray> &arguments, const QString &workingFolder) {
+    bool unreadable = false;
+    const QString commandLine = JoinRawArguments(arguments, &unreadable);
+    if (ClassifyCommandLine(commandLine) != CommandWord::File) return commandLine;
+    const QString file = CommandLineFile(commandLine);
+    if (unreadable) {
+        // No file operation can reach a name whose bytes its text loses.
+        Message(nullptr,
+                QStringLiteral("O arquivo ") + file +
+                    QStringLiteral(", indicado na linha de comando, não foi encontrado ou o seu "
+                                   "nome não pode ser lido neste sistema."),
+                QStringLiteral("Arquivo Não Encontrado"), MsgIcon::Warning);
+        return QString();
+    }
+    return AbsoluteFilePath(file, workingFolder);
+}
+
 int RunCorvel(QApplication &app, const std::function<void(frmMain &)> &registerSubsystems) {
+    QList<QByteArray> arguments;
+    const QStringList args = app.arguments().mid(1);
+    for (const QString &a : args)
+        arguments << QFile::encodeName(a);
+    return RunCorvel(app, arguments, registerSubsystems);
+}
+
+int RunCorvel(QApplication &app, const QList<QByteArray> &arguments,
+              const std::function<void(frmMain &)> &registerSubsystems) {
     // 1: the start time.
     MarkStartTime();
-    const QString commandLine = JoinArguments(app.arguments().mid(1));
+    // The file named here is made absolute before it goes anywhere: the
+    // running instance that may take it works in another folder.
+    const QString commandLine = StartCommandLine(arguments, QDir::currentPath());
 
-    // 2: a running instance takes the command line over.
-    if (SingleInstance::HandOver(CommandLineFile(commandLine))) return 0;
+    // 2: a running instance takes the command line over; otherwise this
+    // process becomes the instance, holding the lock until it ends.
+    InstanceLock lock(ProgramFolder());
+    switch (ClaimInstance(CommandLineFile(commandLine), lock)) {
+    case StartRole::HandedOver:
+        return 0;
+    case StartRole::AlreadyRunning:
+        Message(nullptr, AlreadyRunningText(), QStringLiteral("Corvel em Execução"),
+                MsgIcon::Warning);
+        return 1;
+    case StartRole::Run:
+        break;
+    }
     auto *instance = new SingleInstance(&app);
-    instance->Listen();
+    if (instance->Listen()) instance->Record();
+
+    // Logout, system shutdown and terminal hang-ups: every document's copy
+    // and index entry, without a question, then the end. Before the main
+    // window finished loading nothing was typed yet and the cache is left
+    // as it is.
+    QPointer<frmMain> window;
+    const auto endNow = [instance, &lock, &window] {
+        if (window && window->Loaded()) window->UnloadWithoutAsking();
+        instance->Close();
+        lock.unlock();
+        // Nothing else may run: a question open in a nested loop would
+        // otherwise take the end of its loop for an answer.
+        ::_exit(0);
+    };
+    if (TerminationSignals *watch = TerminationSignals::Install())
+        QObject::connect(watch, &TerminationSignals::received, &app, endNow);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, endNow, Qt::DirectConnection);
+
     // Texts arriving before the main window exists wait for it.
     QStringList early;
-    QPointer<frmMain> window;
     QObject::connect(instance, &SingleInstance::received, &app,
                      [&early, &window](const QString &text) {
                          if (window)
@@ -316,24 +375,23 @@ int RunCorvel(QApplication &app, const std::function<void(frmMain &)> &registerS
     };
 
     StartupResult r = StartCorvel(commandLine, registerAll);
-    if (!r.window) return r.exitCode;
+    if (!r.window) {
+        instance->Close();
+        return r.exitCode;
+    }
     for (const QString &text : std::as_const(early))
         r.window->Form_LinkExecute(text);
     early.clear();
+    // The program ends when the main window's close has run the whole
+    // shutdown (its questions included), even when other windows (the tray
+    // icon's) stay; a cancelled close keeps it running.
     app.setQuitOnLastWindowClosed(false);
-    // Closing the main window ends the program even when other windows
-    // (the tray icon's) stay.
-    class CloseWatcher : public QObject {
-    public:
-        using QObject::QObject;
-        bool eventFilter(QObject *, QEvent *e) override {
-            if (e->type() == QEvent::Close && e->isAccepted())
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-            return false;
-        }
-    };
-    r.window->installEventFilter(new CloseWatcher(r.window));
+    QObject::connect(r.window, &frmMain::unloadFinished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     const int code = app.exec();
+    // Ended some other way: the documents are still recorded.
+    r.window->UnloadWithoutAsking();
+    instance->Close();
     delete r.window;
     return code;
 }

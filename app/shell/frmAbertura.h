@@ -2,6 +2,8 @@
 // The splash window and the program's start-up: hand-over to a running
 // instance, command-line words, installation checks, working folders, the
 // editor probe, then the main window.
+#include <QByteArray>
+#include <QList>
 #include <QWidget>
 #include <functional>
 
@@ -39,9 +41,19 @@ StartAction RunCommandLineWord(const QString &commandLine);
 QString MissingRequiredFile();
 
 // The whole start-up and the main loop; returns the exit code.
+// arguments: the program's arguments as the system gave them (bytes).
 // registerSubsystems attaches every subsystem's commands to the new main
 // window before its load.
+int RunCorvel(QApplication &app, const QList<QByteArray> &arguments,
+              const std::function<void(frmMain &)> &registerSubsystems);
+// The same with the arguments QApplication kept (names that are not valid
+// text are already lost there).
 int RunCorvel(QApplication &app, const std::function<void(frmMain &)> &registerSubsystems);
+
+// The command line a start works with: the words as given, or the one file
+// made absolute against workingFolder. A file name whose bytes are no valid
+// text gets the not-found message and an empty command line.
+QString StartCommandLine(const QList<QByteArray> &arguments, const QString &workingFolder);
 
 // Options for the start-up benchmark: no main loop; the window is kept.
 struct StartupResult {

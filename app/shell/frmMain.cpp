@@ -1,17 +1,20 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "CommandLine.h"
 #include "Dialogs.h"
 #include "Folders.h"
 #include "Guarded.h"
 #include "MenuTable.h"
 #include "Settings.h"
 #include "ToolbarTable.h"
+#include "WindowKeys.h"
 #include "frmMainPrivate.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -110,12 +113,25 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), d(new Private) {
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
 
-    // Key preview: every key press of this window passes the filters first.
-    qApp->installEventFilter(this);
+    // Key preview: every key press of this window passes the filters first,
+    // on its first delivery (to the focus widget, or to the window when
+    // nothing has the focus).
+    corvel::AttachWindowKeys(this, [this](QWidget *w, QKeyEvent *e) {
+        if (e->type() != QEvent::KeyPress) return false;
+        QWidget *focus = QApplication::focusWidget();
+        if (w != focus && !(focus == nullptr && w == this)) return false;
+        bool consumed = false;
+        RunKeyPreview(e, &consumed);
+        return consumed;
+    });
+    // Mouse and drops: the tab strip, the window and the status panels.
+    installEventFilter(this);
+    d->tabs->installEventFilter(this);
+    for (QLabel *panel : d->panels)
+        panel->installEventFilter(this);
 }
 
 frmMain::~frmMain() {
-    if (qApp) qApp->removeEventFilter(this);
     delete d;
 }
 
@@ -384,18 +400,6 @@ QToolBar *frmMain::Ferramentas() const {
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        // The first delivery goes to the focus widget (or the window when
-        // nothing has the focus); parents that see it later are skipped.
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || w->window() != this) break;
-        QWidget *focus = QApplication::focusWidget();
-        if (w != focus && !(focus == nullptr && w == this)) break;
-        bool consumed = false;
-        RunKeyPreview(static_cast<QKeyEvent *>(event), &consumed);
-        if (consumed) return true;
-        break;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -489,14 +493,31 @@ void frmMain::changeEvent(QEvent *event) {
 }
 
 void frmMain::closeEvent(QCloseEvent *event) {
-    Form_Unload();
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    emit unloadFinished();
 }
 
-void frmMain::Form_Unload() {
-    if (d->unloaded) return;
-    d->unloaded = true;
+bool frmMain::Form_Unload() {
+    if (d->unloaded) return true;
+    if (d->unloading) return false;
     d->autoSave->stop();
+    if (d->hooks.confirmUnload) {
+        d->unloading = true;
+        const bool go = d->hooks.confirmUnload();
+        d->unloading = false;
+        if (!go) {
+            if (d->loaded) d->autoSave->start();
+            return false;
+        }
+    }
+    // A terminate signal may have settled everything while a question was
+    // open.
+    if (d->unloaded) return true;
+    d->unloaded = true;
     // Each step runs even when one before it failed; failures are logged.
     corvel::RunGuarded("unload: documents", d->hooks.unloadDocuments);
     QCoreApplication::processEvents();
@@ -505,6 +526,24 @@ void frmMain::Form_Unload() {
     if (QFileInfo::exists(preview) && !QFile::remove(preview))
         qWarning("unload: the preview file %s could not be removed", qPrintable(preview));
     corvel::RunGuarded("unload: tray", d->hooks.unloadTray);
+    return true;
+}
+
+void frmMain::UnloadWithoutAsking() {
+    if (d->unloaded) return;
+    d->unloaded = true;
+    d->autoSave->stop();
+    corvel::RunGuarded("unload: documents", d->hooks.unloadDocuments);
+    const QString preview = corvel::CacheFolder() + QStringLiteral("CorvelPreview.html");
+    if (QFileInfo::exists(preview)) QFile::remove(preview);
+}
+
+bool frmMain::Unloaded() const {
+    return d->unloaded;
+}
+
+bool frmMain::Loaded() const {
+    return d->loaded;
 }
 
 // ---- load and hand-over -----------------------------------------------------
@@ -519,12 +558,11 @@ void frmMain::Form_Load(const QString &commandLine) {
         // 4: the documents of the last run.
         if (d->hooks.restoreDocuments) d->hooks.restoreDocuments();
         // 5: the file named on the command line.
-        QString file = commandLine;
-        file.remove(QLatin1Char('"'));
-        file = file.trimmed();
-        if (!file.isEmpty() && QFileInfo(file).isFile()) {
-            OpenFile(file);
-        }
+        // A name relative to this process's own folder is made absolute
+        // here, so the index and the history never hold a relative one.
+        const QString file =
+            corvel::AbsoluteFilePath(corvel::CommandLineFile(commandLine), QDir::currentPath());
+        if (!file.isEmpty() && QFileInfo(file).isFile()) OpenFile(file);
         // 6: one empty document.
         if (d->tabs->count() == 0 &&
             ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("NaoNovoDoc")) !=
@@ -541,6 +579,7 @@ void frmMain::Form_Load(const QString &commandLine) {
         if (d->hooks.orphanCopies) d->hooks.orphanCopies();
         // 9
         d->autoSave->start();
+        d->loaded = true;
     } catch (const std::exception &e) {
         d->loadFailed = true;
         corvel::Message(
@@ -564,7 +603,9 @@ void frmMain::Form_LinkExecute(const QString &text) {
     activateWindow();
     QCoreApplication::processEvents();
     if (ICorvelEdit *ed = CurrentEditor()) ed->Foco();
-    if (!text.isEmpty() && QFileInfo(text).isFile()) {
+    // The sender made its name absolute; a relative one would be read
+    // against this process's folder, which is not the sender's.
+    if (!text.isEmpty() && QDir::isAbsolutePath(text) && QFileInfo(text).isFile()) {
         OpenFile(text);
     }
 }

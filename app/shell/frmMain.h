@@ -125,7 +125,9 @@ public:
         std::function<void()> restoreDocuments; // load step 4
         std::function<void()> orphanCopies;     // load step 8
         std::function<void()> autoSaveTick;     // tmrAutoSave
-        std::function<void()> unloadDocuments;  // shutdown step 1
+        std::function<bool()> confirmUnload;    // before shutdown step 1: the
+                                                // questions; false keeps running
+        std::function<void()> unloadDocuments;  // shutdown step 1 (asks nothing)
         std::function<void()> afterLoad;        // menu set-up owned elsewhere
         std::function<void()> closeBrowser;     // shutdown step 2
         std::function<void()> unloadTray;       // shutdown step 4
@@ -139,7 +141,21 @@ public:
     void Form_LinkExecute(const QString &text);
     // True when the load failed (its message was shown); the program ends.
     bool LoadFailed() const;
+    // True once the load ran to its end.
+    bool Loaded() const;
 
+    // The shutdown without questions, for the end of the desktop session
+    // and terminate signals: every document's temporary copy and index
+    // entry, then the preview file goes. Does nothing once a shutdown ran.
+    void UnloadWithoutAsking();
+    // True once a shutdown (asked or not) ran to its end.
+    bool Unloaded() const;
+
+signals:
+    // The window's close ran the whole shutdown: the program may end now.
+    void unloadFinished();
+
+public:
     QTimer *tmrAnima() const;
     QTimer *tmrUpdatePos() const;
     QTimer *tmrAutoSave() const;
@@ -164,7 +180,8 @@ private:
     void RunKeyPreview(QKeyEvent *event, bool *consumed);
     bool HandleTabsEvent(QEvent *event);
     bool HandleDrop(QEvent *event);
-    void Form_Unload();
+    // False when the user kept the program running (Cancel).
+    bool Form_Unload();
 
 public:
     struct Private;

@@ -54,6 +54,8 @@ struct frmMain::Private {
     corvel::Services services;
     bool busy = false;
     bool loadFailed = false;
+    bool loaded = false;
+    bool unloading = false; // the exit's questions are open
     bool unloaded = false;
     QString commandLine;
 };

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "FindOptions.h"
 #include "SearchHistory.h"
+#include "WindowKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -127,12 +128,10 @@ frmProcurar::frmProcurar(ICorvelEdit *editor, QWidget *parent, std::function<voi
             [this] { cmbProcurar_Click(); });
 
     // Escape is acted on when released, wherever the focus is in the dialog.
-    qApp->installEventFilter(this);
+    AttachDialogKeys(this, {{Qt::Key_Escape, [this] { reject(); }}});
 }
 
-frmProcurar::~frmProcurar() {
-    qApp->removeEventFilter(this);
-}
+frmProcurar::~frmProcurar() = default;
 
 ICorvelEdit *frmProcurar::Editor() const {
     return m_editorWidget ? m_editor : nullptr;
@@ -316,27 +315,6 @@ void frmProcurar::btnSubsTodos_Click() {
     if (a != MsgAnswer::Yes) return;
     ReplaceAllOccurrences(ed, s, r, chkCasoSensitivo->isChecked(), chkInteiras->isChecked(),
                           chkInicio->isChecked());
-}
-
-void frmProcurar::keyPressEvent(QKeyEvent *event) {
-    // Escape closes on release (see eventFilter), not on press.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-bool frmProcurar::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyRelease &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (w && (w == this || isAncestorOf(w)) && isVisible()) {
-            reject();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmProcurar::Beep() const {

@@ -62,10 +62,6 @@ public slots:
     void btnSubstituir_Click();
     void btnSubsTodos_Click();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     ICorvelEdit *Editor() const;
     QString S() const;

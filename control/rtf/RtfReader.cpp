@@ -16,6 +16,12 @@ namespace corvel::rtf {
 
 namespace {
 
+// The characters as they are: a leading U+FEFF or U+FFFE is text here, never
+// a byte-order mark to drop or to swap the rest by.
+QString Units(const std::u16string &units) {
+    return QString(reinterpret_cast<const QChar *>(units.data()), qsizetype(units.size()));
+}
+
 // A character format with its face as a number (faces are interned once, as
 // the font table is read), so finding a run's format never hashes a name.
 struct FormatKey {
@@ -465,7 +471,7 @@ private:
     void finishFont() {
         nameDecoder_.flush(&fontName_);
         if (fontNum_ != INT_MIN) {
-            QString name = QString::fromUtf16(fontName_.data(), qsizetype(fontName_.size()));
+            QString name = Units(fontName_);
             name = name.trimmed();
             int face = faceIds_.value(name, -1);
             if (face < 0 && !name.isEmpty()) { // an empty name is no face at all
@@ -625,7 +631,7 @@ private:
             if (!ranges_.isEmpty() && ranges_.last().start + ranges_.last().length > size)
                 ranges_.last().length = size - ranges_.last().start;
         }
-        doc->text = QString::fromUtf16(out_.data(), qsizetype(out_.size()));
+        doc->text = Units(out_);
         doc->formats = std::move(formats_);
         doc->ranges = std::move(ranges_);
     }

@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace corvel {
@@ -86,15 +88,23 @@ bool EncodeWindows1252(const QString &text, QByteArray *out) {
     return true;
 }
 
+// UTF-8 to text keeping a leading U+FEFF as a character (QString::fromUtf8
+// would take it for a byte-order mark and drop it).
+static QString Utf8Characters(const char *data, qsizetype size) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(data, size));
+}
+
 DecodedText DecodeText(const QByteArray &bytes) {
     DecodedText r;
     if (IsValidUtf8(bytes)) {
+        // Only the first mark is the encoding's; a second one is text.
         if (bytes.startsWith("\xEF\xBB\xBF")) {
             r.encoding = TextEncoding::Utf8Bom;
-            r.text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+            r.text = Utf8Characters(bytes.constData() + 3, bytes.size() - 3);
         } else {
             r.encoding = TextEncoding::Utf8;
-            r.text = QString::fromUtf8(bytes);
+            r.text = Utf8Characters(bytes.constData(), bytes.size());
         }
     } else {
         r.encoding = TextEncoding::Windows1252;
@@ -112,6 +122,10 @@ QByteArray EncodeText(const QString &text, TextEncoding encoding, TextEncoding *
         }
         encoding = TextEncoding::Utf8;
     }
+    // A text that begins with U+FEFF needs a mark of its own in front, or
+    // reading it back would take its first character for the mark.
+    if (encoding == TextEncoding::Utf8 && text.startsWith(QChar(0xFEFF)))
+        encoding = TextEncoding::Utf8Bom;
     if (used) *used = encoding;
     QByteArray out = text.toUtf8();
     if (encoding == TextEncoding::Utf8Bom) out.prepend("\xEF\xBB\xBF");

@@ -21,7 +21,9 @@ DecodedText DecodeText(const QByteArray &bytes);
 
 // Encodes in the given encoding. When Windows-1252 cannot hold a character of
 // the text, the text is written as UTF-8 instead (and *used says so), so that
-// no character is ever lost.
+// no character is ever lost. A UTF-8 text that begins with U+FEFF is written
+// with a byte-order mark in front (*used says Utf8Bom), so that it reads back
+// with that character.
 QByteArray EncodeText(const QString &text, TextEncoding encoding, TextEncoding *used = nullptr);
 
 QString DecodeWindows1252(const QByteArray &bytes);

@@ -48,14 +48,6 @@ const CommandId kNotBuiltYet[] = {
     cmd::AjudaAtualizacoes,
     cmd::AjudaEnviarMensagem,
     cmd::AjudaSobreCorvel,
-    // languages and scripts
-    cmd::Linguagem(0),
-    cmd::Linguagem(2),
-    cmd::Linguagem(3),
-    // table wizard
-    cmd::TabelaWizard,
-    // hypertext skeleton
-    cmd::FormatarHipertexto,
     // Corvel's version and site
     cmd::CorvelVersao,
     cmd::CorvelSite,

@@ -258,6 +258,43 @@ private slots:
         QCOMPARE(other->Texto(), QString("v1"));
     }
 
+    // A copy that cannot be written says why in UltimoErro, and the copy
+    // written before stays whole; the next write that works clears it.
+    void failedCopyIsReported() {
+        QTemporaryDir cache;
+        auto ed = NewEditor();
+        ed->setDiretorioTemporario(cache.path());
+        ed->setTexto("v1");
+        ed->GravarTemporario();
+        QCOMPARE(ed->UltimoErro(), QString());
+        const QString copy = cache.filePath(ed->ArquivoTemporario());
+        const QByteArray before = ReadAll(copy);
+
+        ed->setTexto(QString(64 * 1024, 'n'));
+        struct rlimit old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        struct rlimit small = old;
+        small.rlim_cur = 4096;
+        signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        ed->GravarTemporario();
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY2(ed->UltimoErro().contains(copy), qPrintable(ed->UltimoErro()));
+        QCOMPARE(ReadAll(copy), before);
+
+        ed->GravarTemporario();
+        QCOMPARE(ed->UltimoErro(), QString());
+        // A folder that is gone: the reason names the copy.
+        auto lost = NewEditor();
+        lost->setDiretorioTemporario(cache.filePath("sumiu"));
+        lost->GravarTemporario();
+        QVERIFY(lost->UltimoErro().startsWith(QStringLiteral("Caminho não encontrado")));
+        // No folder set: nothing to write, nothing failed.
+        auto none = NewEditor();
+        none->GravarTemporario();
+        QCOMPARE(none->UltimoErro(), QString());
+    }
+
     void namesDifferBetweenInstances() {
         QTemporaryDir cache;
         QSet<QString> names;

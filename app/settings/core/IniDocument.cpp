@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 namespace corvel {
 
 namespace {
@@ -169,10 +173,15 @@ QByteArray IniDocument::toBytes() const {
     return EncodeText(s, m_encoding);
 }
 
-bool IniDocument::save(const QString &path, QString *error) const {
+bool IniDocument::save(const QString &path, QString *error, Access access) const {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) {
         if (error) *error = f.errorString();
+        return false;
+    }
+    if (access == OwnerOnly && ::fchmod(f.handle(), S_IRUSR | S_IWUSR) != 0) {
+        if (error) *error = QString::fromLocal8Bit(std::strerror(errno));
+        f.cancelWriting();
         return false;
     }
     const QByteArray bytes = toBytes();

@@ -24,8 +24,12 @@ public:
     QStringList keys(const QString &section) const;
 
     QByteArray toBytes() const;
+    // Who may read the saved file: KeepAccess leaves an existing file's
+    // permissions (a new file gets the usual ones); OwnerOnly makes it 0600
+    // before any byte is written, for files that hold private data.
+    enum Access { KeepAccess, OwnerOnly };
     // Replaces the file atomically; false (and the old file intact) on failure.
-    bool save(const QString &path, QString *error = nullptr) const;
+    bool save(const QString &path, QString *error = nullptr, Access access = KeepAccess) const;
 
 private:
     struct Line {

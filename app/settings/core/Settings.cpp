@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using corvel::IniDocument;
 
 namespace corvel {
@@ -51,10 +55,27 @@ IniDocument &Store() {
     return c.doc;
 }
 
+// The store's folder holds the history of opened paths: owner-only. A folder
+// made here is created 0700; the usual folder of the store ("Corvel" in the
+// user's configuration folder), when it exists as a real folder of ours,
+// loses any group and other access. A folder given by a test or an embedder
+// may be shared and is never changed.
+void PrepareStoreFolder(const QString &folder) {
+    const QByteArray name = QFile::encodeName(folder);
+    if (::mkdir(name.constData(), S_IRWXU) != 0 && errno == ENOENT) {
+        QDir().mkpath(QFileInfo(folder).absolutePath());
+        ::mkdir(name.constData(), S_IRWXU);
+    }
+    struct stat st;
+    if (OverridePath().isEmpty() && ::lstat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        st.st_uid == ::geteuid() && (st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        ::chmod(name.constData(), st.st_mode & S_IRWXU);
+}
+
 bool SaveStore(const IniDocument &doc) {
     const QString path = SettingsFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const bool ok = doc.save(path);
+    PrepareStoreFolder(QFileInfo(path).absolutePath());
+    const bool ok = doc.save(path, nullptr, IniDocument::OwnerOnly);
     StoreCache &c = Cache();
     c.loaded = false; // re-read stamps on the next access
     if (ok) {

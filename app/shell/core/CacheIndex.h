@@ -2,7 +2,9 @@
 // The document cache index "DocsInfo.ini" in the cache folder: per document
 // number nnn, the document's file, its temporary copy, its caret state and
 // the file's size and date as last written. Every change of the index is one
-// atomic rewrite of the file, so a crash never leaves it half-written.
+// atomic rewrite of the file, so a crash never leaves it half-written. Values
+// are kept with the settings store's value encoding, so a file name with line
+// breaks, "=", "[", ";", quotes or blanks at either end reads back exactly.
 #include <QDateTime>
 #include <QString>
 #include <QVector>
@@ -53,10 +55,18 @@ struct CacheEntry {
     QString copy;
     QString configuration;
     QString info;
+    // The index is damaged around this entry's file (a stray line after it,
+    // a repeated or unknown section, a name that is no full path): the file
+    // named may not be the document's, so the document is bound to none.
+    bool fileDoubtful = false;
 };
 // The entries of an index in the order of its "Temporario" section (values
-// trimmed, absent ones empty). A missing or unreadable index gives none.
+// decoded, absent ones empty). A missing or unreadable index gives none. One
+// pass over the file: the time grows linearly with the number of entries.
+// A copy or configuration value that the damage touches reads as empty, an
+// information value as empty (so the file counts as changed).
 QVector<CacheEntry> ReadCacheIndex(const QString &indexPath = QString());
+QVector<CacheEntry> ParseCacheIndex(const QByteArray &bytes);
 
 // Writes a whole index (the entries in order) atomically.
 bool WriteCacheIndex(const QVector<CacheEntry> &entries, const QString &indexPath = QString());

@@ -2,6 +2,9 @@
 
 #include "AppInfo.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace corvel {
@@ -34,6 +37,35 @@ QString CommandLineFile(const QString &commandLine) {
 
 QString JoinArguments(const QStringList &args) {
     return args.join(QLatin1Char(' '));
+}
+
+QString JoinRawArguments(const QList<QByteArray> &args, bool *unreadable) {
+    QStringList decoded;
+    bool lost = false;
+    for (const QByteArray &raw : args) {
+        const QString name = QFile::decodeName(raw);
+        if (QFile::encodeName(name) != raw) lost = true;
+        decoded << name;
+    }
+    if (unreadable) *unreadable = lost;
+    return JoinArguments(decoded);
+}
+
+QString AbsoluteFilePath(const QString &file, const QString &workingFolder) {
+    if (file.isEmpty()) return QString();
+    const QString joined =
+        QDir::isAbsolutePath(file) ? file : workingFolder + QLatin1Char('/') + file;
+    const QStringList parts = joined.split(QLatin1Char('/'));
+    if (!parts.contains(QStringLiteral(".."))) return QDir::cleanPath(joined);
+    // "a/../b" is where the system's own walk through a leads: when a is a
+    // link that is not a's textual parent. The folder part is resolved on
+    // disk; the file's own name stays as given.
+    const QFileInfo info(joined);
+    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    if (folder.isEmpty() || parts.last() == QLatin1String("..") ||
+        parts.last() == QLatin1String("."))
+        return QDir::cleanPath(joined);
+    return QDir::cleanPath(folder + QLatin1Char('/') + info.fileName());
 }
 
 QString HelpText() {

@@ -1,6 +1,8 @@
 #pragma once
 // The words the program understands on its command line, and the texts of
 // their messages.
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace corvel {
@@ -14,6 +16,16 @@ CommandWord ClassifyCommandLine(const QString &commandLine);
 QString CommandLineFile(const QString &commandLine);
 // Joins program arguments back into one command line as the shell gave it.
 QString JoinArguments(const QStringList &args);
+// The same from the arguments' bytes, each decoded as a file name. When
+// unreadable is given it tells whether some argument's bytes do not come
+// back from the decoded text (a name that is not valid in the system's
+// encoding, which no file operation could reach by that text).
+QString JoinRawArguments(const QList<QByteArray> &args, bool *unreadable = nullptr);
+// file made absolute against workingFolder (the folder of the process that
+// was given it). "." parts and doubled separators go; ".." parts are resolved
+// through the folders on disk when they exist, so a linked folder leads where
+// the system would. Empty for an empty file.
+QString AbsoluteFilePath(const QString &file, const QString &workingFolder);
 
 QString HelpText();
 QString AboutText();

@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace corvel {
 
 QString SaveTarget(const QString &path) {
@@ -13,7 +18,16 @@ QString SaveTarget(const QString &path) {
     return fi.isSymLink() ? path : fi.filePath();
 }
 
-bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *error) {
+namespace {
+
+QString ErrnoText() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// model: the file whose permissions and owner the written file takes (set
+// on the new file before any byte is in it), or nullptr.
+bool WriteReplacing(const QString &path, const QByteArray &bytes, const struct stat *model,
+                    QString *error) {
     const QString target = SaveTarget(path);
     const QFileInfo before(target);
     const bool existed = before.exists();
@@ -25,6 +39,17 @@ bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *erro
     if (!f.open(QIODevice::WriteOnly)) {
         if (error) *error = f.errorString();
         return false;
+    }
+    if (model) {
+        // The owner where we may (root may, others only their own groups);
+        // the permissions always, after the owner, which clears set-id bits.
+        if (::fchown(f.handle(), model->st_uid, model->st_gid) != 0)
+            (void)::fchown(f.handle(), uid_t(-1), model->st_gid);
+        if (::fchmod(f.handle(), model->st_mode & 07777) != 0) {
+            if (error) *error = ErrnoText();
+            f.cancelWriting();
+            return false;
+        }
     }
     // A short write (a full disk, a size limit) can go unreported until
     // the buffer is flushed: check what really reached the file before it
@@ -40,8 +65,15 @@ bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *erro
         if (error) *error = f.errorString();
         return false;
     }
-    if (existed && QFileInfo(target).permissions() != perms) QFile::setPermissions(target, perms);
+    if (!model && existed && QFileInfo(target).permissions() != perms)
+        QFile::setPermissions(target, perms);
     return true;
+}
+
+} // namespace
+
+bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *error) {
+    return WriteReplacing(path, bytes, nullptr, error);
 }
 
 QString BackupName(const QString &path, const QString &ext) {
@@ -59,6 +91,11 @@ bool MakeBackupCopy(const QString &path, const QString &backupPath, QString *err
         if (error) *error = in.errorString();
         return false;
     }
+    struct stat source;
+    if (::fstat(in.handle(), &source) != 0) {
+        if (error) *error = ErrnoText();
+        return false;
+    }
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError) {
         if (error) *error = in.errorString();
@@ -67,7 +104,8 @@ bool MakeBackupCopy(const QString &path, const QString &backupPath, QString *err
     in.close();
     // The backup is a file of its own, never written through a link.
     if (QFileInfo(backupPath).isSymLink()) QFile::remove(backupPath);
-    return AtomicWriteFile(backupPath, bytes, error);
+    // The backup holds the old content: it is no more readable than the file.
+    return WriteReplacing(backupPath, bytes, &source, error);
 }
 
 } // namespace corvel

@@ -21,7 +21,8 @@ bool AtomicWriteFile(const QString &path, const QByteArray &bytes, QString *erro
 QString BackupName(const QString &path, const QString &ext);
 
 // Copies the current content of path to backupPath (replacing it) without
-// touching path. False with *error when either cannot be done.
+// touching path. The backup takes the file's permissions (and its owner and
+// group where the process may set them). False with *error when either cannot be done.
 bool MakeBackupCopy(const QString &path, const QString &backupPath, QString *error = nullptr);
 
 } // namespace corvel

@@ -76,6 +76,9 @@ public:
     virtual int SelTamanho() const = 0;
     virtual void setSelTamanho(int len) = 0;
     virtual QString Gravar(const QString &path) = 0;
+    // Writes the temporary copy; UltimoErro() is "" after a write that
+    // reached the disk, else the reason it failed (nothing is written while
+    // no folder is set, which is no failure).
     virtual void GravarTemporario() = 0;
     virtual QString Ler(const QString &path) = 0;
     virtual void LerTemporario(const QString &name) = 0;
@@ -105,7 +108,9 @@ public:
     virtual void TerminarEdicao() = 0;                   //   into one undoable edit
     virtual QString SelTextoRTF() const = 0;             // the selection as RTF
     virtual void setSelTextoRTF(const QString &rtf) = 0; // replaces the selection
-    virtual QString UltimoErro() const = 0;              // last ProcurarRegExp error, or ""
+    // The failure of the last ProcurarRegExp (an invalid pattern) or the last
+    // GravarTemporario, whichever ran last; "" when it succeeded.
+    virtual QString UltimoErro() const = 0;
 
     // The widget of this instance (the component itself).
     virtual QWidget *widget() = 0;

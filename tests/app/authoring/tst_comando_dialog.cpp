@@ -5,6 +5,7 @@
 #include "Settings.h"
 #include "frmComando.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -397,6 +398,45 @@ private slots:
         QTest::keyClick(estilo, Qt::Key_Escape);
         QVERIFY(!d->isVisible());
         QCOMPARE(d->result(), int(QDialog::Rejected));
+        QVERIFY(m_inserted.isEmpty());
+    }
+
+    // Escape that closes an open drop-down list closes only the list: its
+    // release reaches the dialog, which did not get the press, and every
+    // typed value stays. Lists of the parameter page and of the style page.
+    void escapeClosingAListKeepsTheDialog_data() {
+        QTest::addColumn<int>("page");
+        QTest::newRow("parameter list") << 0;
+        QTest::newRow("style list") << 1;
+    }
+    void escapeClosingAListKeepsTheDialog() {
+        QFETCH(int, page);
+        ScriptedDialogs dlg;
+        std::unique_ptr<frmComando> d(open("A.tpc"));
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        d->DynText()->setText("pagina.html");
+        list(d.get())->setCurrentRow(1);
+        QComboBox *combo = d->DynSelect();
+        if (page == 1) {
+            QTest::keyClick(combo, Qt::Key_F2);
+            combo = child<QComboBox>(d.get(), "cmbEstilo");
+        }
+        QCOMPARE(d->CurrentPage(), page);
+        combo->setFocus();
+        combo->showPopup();
+        QWidget *popup = combo->view()->window();
+        QVERIFY(popup != d.get());
+        QTRY_VERIFY(popup->isVisible());
+        QTest::keyPress(combo->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!popup->isVisible());
+        QTest::keyRelease(QApplication::focusWidget() ? QApplication::focusWidget() : combo,
+                          Qt::Key_Escape);
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->CurrentPage(), page);
+        QCOMPARE(d->ParameterValue("HREF"), QString("pagina.html"));
+        // Escape pressed and released in the dialog still closes it.
+        QTest::keyClick(combo, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
         QVERIFY(m_inserted.isEmpty());
     }
 

@@ -5,6 +5,7 @@
 #include "frmComando.h"
 #include "frmLinkSelect.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -216,6 +217,47 @@ private slots:
         g.Form_Load();
         g.txtArquivo->setText("   ");
         g.btnPronto_Click();
+        QVERIFY(c->RetornoForm.isEmpty());
+    }
+
+    // The real file chooser, closed with Escape: the link dialog behind it
+    // gets only the release and stays open with what was typed; Escape
+    // pressed in the link dialog itself still closes it.
+    void escapeClosingTheFileChooserKeepsTheDialog() {
+        SetDialogs(nullptr);
+        frmComando *c = command();
+        QVERIFY(c);
+        c->RetornoForm.clear();
+        frmLinkSelect d(c, QString());
+        d.documentFile = [] { return QString(); };
+        d.Form_Load();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtArquivo->setText("a.html");
+        bool chooserSeen = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *chooser = QApplication::activeModalWidget();
+            QTRY_VERIFY(chooser = QApplication::activeModalWidget());
+            chooserSeen = chooser != &d;
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyPress(focus && focus->window() == chooser ? focus : chooser,
+                            Qt::Key_Escape);
+        });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [&] {
+            if (QWidget *w = QApplication::activeModalWidget(); w && w != &d) w->close();
+        });
+        guard.start(10000);
+        d.btnArqProcura_Click();
+        guard.stop();
+        QVERIFY(chooserSeen);
+        QTest::keyRelease(QApplication::focusWidget() ? QApplication::focusWidget() : d.txtArquivo,
+                          Qt::Key_Escape);
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.txtArquivo->text(), QString("a.html"));
+        QTest::keyClick(d.txtArquivo, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
         QVERIFY(c->RetornoForm.isEmpty());
     }
 };

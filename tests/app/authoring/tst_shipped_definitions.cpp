@@ -44,7 +44,7 @@ private slots:
                                    "OBJECT",   "PARAM", "XML",      "SPAN",     "SCRIPT",  "META"};
         for (const QString &n : names)
             QVERIFY2(QFile::exists(m_shipped + "/" + n + ".tpc"), qPrintable(n));
-        for (const QString &n : {"Font", "A", "IMG", "TABLE", "TR", "TD", "Body", "FORM", "INPUT",
+        for (const QString n : {"Font", "A", "IMG", "TABLE", "TR", "TD", "Body", "FORM", "INPUT",
                                  "DIV", "SPAN", "META", "SCRIPT"}) {
             const QString tpa = m_shipped + "/" + n + ".tpa";
             QVERIFY2(QFile::exists(tpa), qPrintable(n));

@@ -1,6 +1,7 @@
 #include "Folders.h"
 #include "Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -111,6 +112,49 @@ private slots:
         QCOMPARE(corvel::SettingNumber("abc"), 0LL);
         QCOMPARE(corvel::SettingNumber("-3"), -3LL);
         QCOMPARE(corvel::SettingNumber(""), 0LL);
+    }
+
+    // The store holds the history of opened paths: 0600 in a 0700 folder.
+    void storeIsPrivate() {
+        const QString nested = dir.filePath("cfg/Corvel/Corvel.ini");
+        corvel::SetSettingsFileOverride(nested);
+        QVERIFY(WriteSetting("Historico", "Arquivo1", "/home/x/segredo.html"));
+        QCOMPARE(QFileInfo(nested).permissions() & 0x0077, QFile::Permissions());
+        QCOMPARE(QFileInfo(dir.filePath("cfg/Corvel")).permissions() & 0x0077,
+                 QFile::Permissions());
+
+        // An old store readable by everyone becomes private at the next write.
+        const QString open = dir.filePath("aberto.ini");
+        {
+            QFile f(open);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Configuracao]\nSplash=1\n");
+        }
+        QFile::setPermissions(open, QFile::Permissions(0x6644));
+        corvel::SetSettingsFileOverride(open);
+        QVERIFY(WriteSetting("Configuracao", "Splash", "0"));
+        QCOMPARE(QFileInfo(open).permissions() & 0x0077, QFile::Permissions());
+        QCOMPARE(ReadSetting("Configuracao", "Splash"), QString("0"));
+    }
+
+    void usualStoreFolderIsMadePrivate() {
+        // The store's own folder in the configuration folder, left open by
+        // an older version, is closed; the configuration folder is not.
+        const QString config = dir.filePath("xdg");
+        QVERIFY(QDir().mkpath(config + "/Corvel"));
+        QFile::setPermissions(config, QFile::Permissions(0x7755));
+        QFile::setPermissions(config + "/Corvel", QFile::Permissions(0x7755));
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        corvel::SetSettingsFileOverride(QString());
+        const bool wrote = WriteSetting("Configuracao", "Splash", "1");
+        qputenv("XDG_CONFIG_HOME", before);
+        corvel::SetSettingsFileOverride(dir.filePath("Corvel.ini"));
+        QVERIFY(wrote);
+        QCOMPARE(QFileInfo(config + "/Corvel").permissions() & 0x0077, QFile::Permissions());
+        QCOMPARE(QFileInfo(config + "/Corvel/Corvel.ini").permissions() & 0x0077,
+                 QFile::Permissions());
+        QCOMPARE(QFileInfo(config).permissions() & 0x0077, QFile::Permissions(0x0055));
     }
 
     void programFolders() {

@@ -285,7 +285,7 @@ private slots:
         if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
         Home home;
         const QString file = home.work(QStringLiteral("morto.html"));
-        const QByteArray content = "<html>\r\n<p>conte\xc3\xbado</p>\r\n</html>";
+        const QByteArray content = "<html>\r\n<p>conte\xc3\xba" "do</p>\r\n</html>";
         prepare(home, file, content);
         runAndKill(home, file);
         if (QTest::currentTestFailed()) return;

@@ -6,7 +6,9 @@
 
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <stdexcept>
+#include <sys/resource.h>
 
 using namespace files_test;
 using corvel::MsgAnswer;
@@ -21,6 +23,28 @@ ICorvelEdit *DocumentWithText(frmMain &m, const QString &text) {
     for (ICorvelEdit *ed : m.Documents())
         if (ed->Texto() == text) return ed;
     return nullptr;
+}
+
+// A file-size limit for the scope: writes beyond it fail as on a full disk
+// (for root too, unlike permissions); the index stays small enough to pass.
+struct SizeLimit {
+    struct rlimit old;
+    explicit SizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+};
+
+const QString kBigText = QString(64 * 1024, QLatin1Char('n'));
+
+corvel::CacheEntry EntryOf(frmMain &m, ICorvelEdit *ed) {
+    for (const corvel::CacheEntry &e : corvel::ReadCacheIndex())
+        if (e.nnn == m.DocumentKey(ed)) return e;
+    return {};
 }
 
 } // namespace
@@ -332,6 +356,159 @@ private slots:
         QCOMPARE(ed->Texto(), QStringLiteral("depois"));
         QVERIFY(ed->Gravado());
         QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // A copy that cannot be written: the document stays marked, the index
+    // names no copy that was not written, and the user hears of it once per
+    // run of failures (the status bar every time).
+    void failedAutoSaveKeepsTheDocumentMarkedAndTellsOnce() {
+        Home home;
+        const QString file = home.work(QStringLiteral("cheio.html"));
+        WriteBytes(file, "<p>x</p>");
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"),
+                     QStringLiteral("1"));
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = OpenPath(*m, file);
+        QVERIFY(ed);
+        ed->setTexto(kBigText);
+        {
+            SizeLimit limit(4096);
+            m->hooks().autoSaveTick();
+            m->hooks().autoSaveTick();
+            QCoreApplication::processEvents(); // the message comes after the tick
+        }
+        QVERIFY(ed->Alterado());
+        QCOMPARE(m->StatusPanelText(8), QStringLiteral("Falha na Auto Gravação"));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Auto Gravação")), 1);
+        const QString text = dialogs.messages.last().text;
+        QVERIFY2(text.contains(home.docs()) && text.contains(QStringLiteral("Motivo: ")) &&
+                     text.contains(ed->ArquivoTemporario()),
+                 qPrintable(text));
+        QVERIFY(EntryOf(*m, ed).copy.isEmpty()); // still the open's entry
+        QCOMPARE(EntryOf(*m, ed).file, file);
+
+        // The next tick that works ends the episode ...
+        m->hooks().autoSaveTick();
+        QVERIFY(!ed->Alterado());
+        QCOMPARE(EntryOf(*m, ed).copy, ed->ArquivoTemporario());
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Auto Gravação")), 1);
+        // ... so a later failure is told again, and the copy of the earlier
+        // write stays whole.
+        const QByteArray copy = ReadBytes(home.docs() + ed->ArquivoTemporario());
+        ed->setTexto(kBigText + kBigText);
+        {
+            SizeLimit limit(80 * 1024);
+            m->hooks().autoSaveTick();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(ed->Alterado());
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Auto Gravação")), 2);
+        QCOMPARE(ReadBytes(home.docs() + ed->ArquivoTemporario()), copy);
+    }
+
+    void saveWhoseCopyFailsNamesNoCopy() {
+        Home home;
+        const QString file = home.work(QStringLiteral("salvo.html"));
+        WriteBytes(file, "<p>x</p>");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        ICorvelEdit *ed = OpenPath(*m, file);
+        ed->setTexto(QStringLiteral("pequeno"));
+        m->hooks().autoSaveTick(); // first tick: nothing yet
+        QVERIFY(corvel::WriteTemporaryCopy(ed));
+        QVERIFY(corvel::WriteEditorCacheEntry(*m, ed));
+        // The file (small) is saved, its copy (RTF, larger) is not.
+        ed->setTexto(QString(3000, QLatin1Char('\\')));
+        {
+            SizeLimit limit(4000);
+            QVERIFY(corvel::SaveCommand(*m));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(ReadBytes(file), QByteArray(3000, '\\'));
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Gravação")), 0);
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Auto Gravação")), 1);
+        // An older copy must not come back in place of the saved text.
+        QVERIFY(EntryOf(*m, ed).copy.isEmpty());
+        QCOMPARE(EntryOf(*m, ed).file, file);
+    }
+
+    void exitWhoseCopyFailsKeepsTheLastCopyAndSaysSo() {
+        Home home;
+        const QString file = home.work(QStringLiteral("saida.html"));
+        WriteBytes(file, "antes");
+        {
+            ScriptedDialogs dialogs;
+            dialogs.answers.enqueue(MsgAnswer::No); // do not save the file
+            auto m = LoadWindow();
+            ICorvelEdit *ed = OpenPath(*m, file);
+            ed->setTexto(QStringLiteral("auto gravado"));
+            QVERIFY(corvel::WriteTemporaryCopy(ed));
+            QVERIFY(corvel::WriteEditorCacheEntry(*m, ed));
+            ed->setTexto(kBigText);
+            {
+                SizeLimit limit(4096);
+                m->close();
+            }
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Gravar Alterações?")), 1);
+            QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Auto Gravação")), 1);
+            QVERIFY(dialogs.messages.last().text.contains(file));
+            QVERIFY(dialogs.messages.last().text.contains(home.docs()));
+        }
+        // The next start has the last copy that was written.
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(DocumentWithText(*m, QStringLiteral("auto gravado")));
+    }
+
+    void exitSaveErrorIsShown() {
+        Home home;
+        const QString file = home.work(QStringLiteral("erro.html"));
+        WriteBytes(file, "antes");
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(MsgAnswer::Yes);
+        auto m = LoadWindow();
+        ICorvelEdit *ed = OpenPath(*m, file);
+        ed->setTexto(kBigText);
+        {
+            SizeLimit limit(4096);
+            m->close();
+        }
+        QCOMPARE(CountTitled(dialogs, QStringLiteral("Erro de Gravação")), 1);
+        QCOMPARE(ReadBytes(file), QByteArray("antes"));
+    }
+
+    // An index damaged by a name with a line break (as an older version
+    // wrote it): the document comes back without a file, and the file that
+    // the damaged line seems to name is never touched.
+    void damagedEntryIsNeverBoundToAFile() {
+        Home home;
+        const QString victim = home.work(QStringLiteral("target"));
+        WriteBytes(victim, "outro arquivo");
+        {
+            ScriptedDialogs dialogs;
+            auto m = LoadWindow();
+            ICorvelEdit *ed = m->CurrentEditor();
+            ed->setTexto(QStringLiteral("texto do cache"));
+            QVERIFY(corvel::WriteTemporaryCopy(ed));
+            QVERIFY(QFile::rename(home.docs() + ed->ArquivoTemporario(),
+                                  home.docs() + QStringLiteral("11111111.ctm")));
+        }
+        WriteBytes(corvel::CacheIndexPath(),
+                   "[Arquivo]\n001=" + victim.toUtf8() +
+                       "\nZ.html\n[Temporario]\n001=11111111.ctm\n[TemporarioConfig]\n"
+                       "001=0,0,True\n[ArquivoInfo]\n001=\n");
+        ScriptedDialogs dialogs;
+        auto m = LoadWindow();
+        QVERIFY(dialogs.messages.isEmpty());
+        ICorvelEdit *ed = DocumentWithText(*m, QStringLiteral("texto do cache"));
+        QVERIFY(ed);
+        QVERIFY(ed->Arquivo().isEmpty());
+        QVERIFY(!ed->Gravado());
+        QVERIFY(corvel::DocumentWithFile(*m, victim) == nullptr);
+        QVERIFY(m->Trigger(corvel::cmd::ArquivoSalvar)); // save as: cancelled
+        QCOMPARE(ReadBytes(victim), QByteArray("outro arquivo"));
+        QVERIFY(EntryOf(*m, ed).file.isEmpty());
     }
 
     // Yes at exit with a file that cannot be written: the failure is said and

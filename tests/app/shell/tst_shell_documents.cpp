@@ -290,6 +290,13 @@ private slots:
         QVERIFY(dialogs->lastText().contains(QStringLiteral("\r\nExecução em ")));
         QVERIFY(dialogs->lastText().endsWith(QStringLiteral(" segundos.")));
 
+        // The date and time panels read the window's clock.
+        m.services().now = [] { return QDateTime(QDate(2031, 2, 3), QTime(4, 5, 6)); };
+        QTRY_COMPARE_WITH_TIMEOUT(m.StatusPanelText(4), QStringLiteral("03/02/2031"), 2000);
+        QCOMPARE(m.StatusPanelText(5), QStringLiteral("04:05"));
+        m.Status_PanelDblClick(4);
+        QVERIFY(dialogs->lastText().contains(QStringLiteral("2031")));
+
         QVERIFY(!ed->Sobrescrever());
         m.Status_PanelDblClick(1);
         QVERIFY(ed->Sobrescrever());

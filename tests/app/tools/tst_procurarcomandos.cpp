@@ -81,6 +81,7 @@ private slots:
             QCOMPARE(ed->SelTamanho(), 0);
             d->cmbProcurar->setEditText("find");
             d->btnProcurar_Click();
+            QTest::keyPress(d->cmbProcurar->lineEdit(), Qt::Key_Escape);
             QTest::keyRelease(d->cmbProcurar->lineEdit(), Qt::Key_Escape);
         });
         // Should the dialog fail to close, nothing waits for ever.

@@ -14,14 +14,15 @@ QVariant Get(QObject *o, const char *name) {
 }
 
 // Calls a method by name and returns its result.
-#define CALL(type, o, name, ...)                                                                   \
-    ([&] {                                                                                         \
-        type r{};                                                                                  \
-        if (!QMetaObject::invokeMethod(o, name, Qt::DirectConnection, Q_RETURN_ARG(type, r),       \
-                                       ##__VA_ARGS__))                                             \
-            qWarning("call failed: %s", name);                                                     \
-        return r;                                                                                  \
-    }())
+template <class T, class... Args> T Call(QObject *o, const char *name, Args... args) {
+    T r{};
+    if (!QMetaObject::invokeMethod(o, name, Qt::DirectConnection,
+                                   QReturnArgument<T>(QMetaType::fromType<T>().name(), r),
+                                   args...))
+        qWarning("call failed: %s", name);
+    return r;
+}
+#define CALL(type, o, ...) Call<type>(o, __VA_ARGS__)
 
 } // namespace
 

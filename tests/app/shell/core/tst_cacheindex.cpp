@@ -1,6 +1,9 @@
 #include "CacheIndex.h"
 #include "Folders.h"
 #include "IniDocument.h"
+#include "Settings.h"
+
+#include <QRandomGenerator>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -130,6 +133,137 @@ private slots:
         QCOMPARE(back.size(), 2);
         QCOMPARE(back[1].info, QStringLiteral("10,01/01/2020 10:00:00"));
         QCOMPARE(back[1].file, QStringLiteral("/d/x.htm"));
+    }
+
+    // Names that a plain "key=value" line cannot hold as they are.
+    void awkwardNamesRoundTrip_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line feed") << QStringLiteral("target\nZ.html");
+        QTest::newRow("carriage return") << QStringLiteral("a\rb.html");
+        QTest::newRow("crlf and key") << QStringLiteral("x\r\n001=/etc/passwd");
+        QTest::newRow("equals") << QStringLiteral("a=b==c.html");
+        QTest::newRow("bracket line") << QStringLiteral("t\n[Temporario]\n002=x.ctm");
+        QTest::newRow("brackets") << QStringLiteral("[x].html");
+        QTest::newRow("semicolon") << QStringLiteral("; nota.html");
+        QTest::newRow("quote first") << QStringLiteral("\"q\".html");
+        QTest::newRow("quote last") << QStringLiteral("q.html\"");
+        QTest::newRow("lone quote") << QStringLiteral("\"");
+        QTest::newRow("blanks at ends") << QStringLiteral("  nome.html \t");
+        QTest::newRow("backslashes") << QStringLiteral("a\\n\\b\\");
+        QTest::newRow("accents and cjk") << QStringLiteral("p\u00e1gina \u4e2d.html");
+        QTest::newRow("not utf-8 bytes") << QFile::decodeName("caf\xe9\xff.html");
+        QTest::newRow("bom first") << QStringLiteral("\ufeffx.html");
+    }
+    void awkwardNamesRoundTrip() {
+        QFETCH(QString, name);
+        const QString file = dir.filePath(QStringLiteral("w/")) + name;
+        // Written entry by entry and as a whole index, every value reads back
+        // exactly and binds to its own number only.
+        QVERIFY(WriteCacheEntry(QStringLiteral("001"), file, name, name));
+        QVERIFY(WriteCacheEntry(QStringLiteral("002"), QStringLiteral("/outro.html"),
+                                QStringLiteral("2.ctm"), QStringLiteral("1,0,True")));
+        QVector<CacheEntry> back = ReadCacheIndex();
+        QCOMPARE(back.size(), 2);
+        QCOMPARE(back[0].file, file);
+        QCOMPARE(back[0].copy, name);
+        QCOMPARE(back[0].configuration, name);
+        QVERIFY(!back[0].fileDoubtful);
+        QCOMPARE(back[1].file, QStringLiteral("/outro.html"));
+        QCOMPARE(back[1].copy, QStringLiteral("2.ctm"));
+
+        back[0].info = name;
+        QVERIFY(WriteCacheIndex(back));
+        const QVector<CacheEntry> again = ReadCacheIndex();
+        QCOMPARE(again.size(), 2);
+        QCOMPARE(again[0].file, file);
+        QCOMPARE(again[0].info, name);
+        QCOMPARE(again[1].file, QStringLiteral("/outro.html"));
+        QVERIFY(!again[0].fileDoubtful && !again[1].fileDoubtful);
+    }
+
+    void randomValuesRoundTrip() {
+        // Any single-line value of these characters survives the index.
+        const QString alphabet = QStringLiteral(" \t\"'=[];\\/\r\nab\u00e7\u4e2d\ufeff");
+        QRandomGenerator rng(12);
+        QVector<CacheEntry> entries;
+        for (int i = 0; i < 400; ++i) {
+            CacheEntry e;
+            e.nnn = QString::number(i % 999 + 1).rightJustified(3, QLatin1Char('0'));
+            QString v;
+            for (int n = int(rng.bounded(12)); n > 0; --n)
+                v += alphabet[int(rng.bounded(alphabet.size()))];
+            e.file = QLatin1Char('/') + v;
+            e.copy = v;
+            e.configuration = v;
+            e.info = v;
+            entries.append(e);
+        }
+        QVERIFY(WriteCacheIndex(entries));
+        const QVector<CacheEntry> back = ReadCacheIndex();
+        QCOMPARE(back.size(), entries.size());
+        for (int i = 0; i < entries.size(); ++i) {
+            QCOMPARE(back[i].file, entries[i].file);
+            QCOMPARE(back[i].copy, entries[i].copy);
+            QCOMPARE(back[i].configuration, entries[i].configuration);
+            QCOMPARE(back[i].info, entries[i].info);
+            QVERIFY(!back[i].fileDoubtful);
+        }
+    }
+
+    // Indexes written by a version that kept values unencoded, and other
+    // damage: an entry next to the damage is never bound to a file.
+    void damagedIndexNeverBindsAFile_data() {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QString>("doubtful"); // entries (nnn) whose file is doubtful
+        QTest::addColumn<QString>("copies");   // copy of each entry, in order, joined by ","
+        const QByteArray tail = "[Temporario]\n001=1.ctm\n002=2.ctm\n";
+        QTest::newRow("stray line after a name")
+            << "[Arquivo]\n001=/tmp/x/target\nZ.html\n002=/b.html\n" + tail << QStringLiteral("001")
+            << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("stray key after a name")
+            << "[Arquivo]\n001=/tmp/x/target\nZ=1.html\n002=/b.html\n" + tail
+            << QStringLiteral("001") << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("stray number key repeats an entry")
+            << "[Arquivo]\n001=/tmp/x/a\n001=/etc/passwd\n002=/b.html\n" + tail
+            << QStringLiteral("001") << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("stray comment") << "[Arquivo]\n001=/x/a\n;b.html\n002=/b.html\n" + tail
+                                       << QStringLiteral("001") << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("stray bracket text")
+            << "[Arquivo]\n001=/x/a\n[b].html\n002=/b.html\n" + tail << QStringLiteral("001")
+            << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("repeated section")
+            << "[Arquivo]\n001=/x/a\n[Temporario]\n002=/b.html\n" + tail
+            << QString() << QStringLiteral("/b.html"); // the real section is the repeat
+        QTest::newRow("unknown section")
+            << "[Arquivo]\n001=/x/a\n[Outra]\n002=/b.html\n" + tail << QStringLiteral("001")
+            << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("relative name") << "[Arquivo]\n001=x/a.html\n002=/b.html\n" + tail
+                                       << QStringLiteral("001") << QStringLiteral("1.ctm,2.ctm");
+        QTest::newRow("stray line after a copy")
+            << QByteArray("[Arquivo]\n001=/a\n002=/b\n[Temporario]\n001=1.ctm\nx\n002=2.ctm\n")
+            << QString() << QStringLiteral(",2.ctm");
+        QTest::newRow("sound index") << "[Arquivo]\n001=/x/a\n\n002=/b.html\n" + tail << QString()
+                                     << QStringLiteral("1.ctm,2.ctm");
+    }
+    void damagedIndexNeverBindsAFile() {
+        QFETCH(QByteArray, index);
+        QFETCH(QString, doubtful);
+        QFETCH(QString, copies);
+        const QVector<CacheEntry> entries = ParseCacheIndex(index);
+        QStringList gotDoubtful, gotCopies;
+        for (const CacheEntry &e : entries) {
+            if (e.fileDoubtful) gotDoubtful << e.nnn;
+            gotCopies << e.copy;
+        }
+        QCOMPARE(gotDoubtful.join(QLatin1Char(',')), doubtful);
+        QCOMPARE(gotCopies.join(QLatin1Char(',')), copies);
+    }
+
+    void indexIsPrivate() {
+        WriteCacheEntry(QStringLiteral("001"), QString(), QStringLiteral("a.ctm"), QString());
+        QCOMPARE(QFile::permissions(index()) & 0x0077, QFileDevice::Permissions());
+        QVERIFY(WriteCacheIndex({}));
+        QCOMPARE(QFile::permissions(index()) & 0x0077, QFileDevice::Permissions());
     }
 
     void plainFileNames() {

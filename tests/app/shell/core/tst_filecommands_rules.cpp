@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace corvel;
@@ -160,6 +161,50 @@ private slots:
         QCOMPARE(ReadAll(file), QByteArray("version 1"));
         QVERIFY(!MakeBackupCopy(dir.filePath(QStringLiteral("missing")), backup));
         QCOMPARE(ReadAll(backup), QByteArray("version 1"));
+    }
+
+    // The backup holds the old content: whoever may not read the file may
+    // not read its backup either.
+    void backupTakesTheFilesPermissions_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("oldBackupMode"); // 0: no backup yet
+        QTest::newRow("private") << 0600 << 0;
+        QTest::newRow("private over an open backup") << 0600 << 0644;
+        QTest::newRow("group") << 0640 << 0;
+        QTest::newRow("read-only") << 0400 << 0666;
+        QTest::newRow("open") << 0644 << 0600;
+    }
+    void backupTakesTheFilesPermissions() {
+        QFETCH(int, mode);
+        QFETCH(int, oldBackupMode);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("p.html"));
+        const QString backup = BackupName(file, QString());
+        WriteRaw(file, "old");
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(mode)), 0);
+        if (oldBackupMode) {
+            WriteRaw(backup, "older");
+            QCOMPARE(::chmod(QFile::encodeName(backup).constData(), mode_t(oldBackupMode)), 0);
+        }
+        QVERIFY(MakeBackupCopy(file, backup));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(backup).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        QCOMPARE(ReadAll(backup), QByteArray("old"));
+    }
+
+    void backupTakesTheFilesOwner() {
+        if (::geteuid() != 0) QSKIP("only root may give a file away");
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("o.html"));
+        WriteRaw(file, "old");
+        QCOMPARE(::chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+        const QString backup = BackupName(file, QString());
+        QVERIFY(MakeBackupCopy(file, backup));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(backup).constData(), &st), 0);
+        QCOMPARE(int(st.st_uid), 65534);
+        QCOMPARE(int(st.st_gid), 65534);
     }
 };
 

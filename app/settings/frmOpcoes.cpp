@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -232,11 +233,19 @@ QWidget *frmOpcoes::BuildEdicao() {
         Named(new QGroupBox(QStringLiteral(" Cores - Colorizar ")), QStringLiteral("fraCores"));
     auto *colourGrid = new QGridLayout(colours);
     for (int i = 0; i < 5; ++i) {
-        colourGrid->addWidget(new QLabel(QString::fromUtf8(kColours[i].label)), i / 3, i % 3 * 2);
+        // Label, a sample of the colour, the button.
+        const int row = i / 3, column = i % 3 * 3;
+        colourGrid->addWidget(new QLabel(QString::fromUtf8(kColours[i].label)), row, column);
+        m_swatches[i] = Named(new QLabel, QStringLiteral("lblClrzAmostra(%1)").arg(i));
+        m_swatches[i]->setMinimumWidth(2 * m_swatches[i]->fontMetrics().height());
+        m_swatches[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        m_swatches[i]->setFrameShape(QFrame::Box);
+        m_swatches[i]->setAutoFillBackground(true);
+        colourGrid->addWidget(m_swatches[i], row, column + 1);
         btnClrzAlterar[i] = Named(new QPushButton(QStringLiteral("Alterar")),
                                   QStringLiteral("btnClrzAlterar(%1)").arg(i));
         btnClrzAlterar[i]->setAutoDefault(false);
-        colourGrid->addWidget(btnClrzAlterar[i], i / 3, i % 3 * 2 + 1);
+        colourGrid->addWidget(btnClrzAlterar[i], row, column + 2);
         connect(btnClrzAlterar[i], &QPushButton::clicked, this,
                 [this, i] { btnClrzAlterar_Click(i); });
     }
@@ -377,6 +386,8 @@ void frmOpcoes::Form_Load() {
     for (int i = 0; i < rows && i < 8; ++i)
         cmbTemplate[i]->setCurrentIndex(TemplateItem(Config(templates[i].key), templates[i].items));
 
+    for (int i = 0; i < 5; ++i)
+        ShowSwatch(i);
     chkIntegracao->setChecked(DesktopEntryInstalled(DesktopEntry::EditWithCorvel));
     const bool tessim = Runnable(m_host.tessimProgram);
     chkViewSource->setEnabled(tessim);
@@ -456,6 +467,8 @@ void frmOpcoes::chkIntegracao_Click() {
            : RemoveDesktopEntry(DesktopEntry::EditWithCorvel);
     if (ok) return;
     // The box shows what the desktop really offers.
+    for (int i = 0; i < 5; ++i)
+        ShowSwatch(i);
     chkIntegracao->setChecked(DesktopEntryInstalled(DesktopEntry::EditWithCorvel));
     m_host.dialogs().message(
         this,
@@ -488,6 +501,14 @@ void frmOpcoes::btnClrzAlterar_Click(int index) {
                                        ChooserStartColour(ReadSetting(kEditor, key)), &chosen))
         return;
     WriteSetting(kEditor, key, QString::number(chosen));
+    ShowSwatch(index);
+}
+
+void frmOpcoes::ShowSwatch(int index) {
+    const int c = ChooserStartColour(ReadSetting(kEditor, QLatin1String(kColours[index].key)));
+    QPalette p = m_swatches[index]->palette();
+    p.setColor(QPalette::Window, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    m_swatches[index]->setPalette(p);
 }
 
 void frmOpcoes::cmbSelBrowser_Click() {

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "OptionTable.h"
 #include "OptionTexts.h"
+#include "Programs.h"
 #include "Settings.h"
 #include "WindowKeys.h"
 
@@ -57,11 +58,6 @@ const ColourRow kColours[5] = {
 };
 
 const char *const kPageNames[4] = {"Geral", "Edição", "Preview", "Comandos"};
-
-bool Runnable(const QString &path) {
-    const QFileInfo fi(path);
-    return !path.isEmpty() && fi.isFile() && fi.isExecutable();
-}
 
 } // namespace
 
@@ -389,7 +385,7 @@ void frmOpcoes::Form_Load() {
     for (int i = 0; i < 5; ++i)
         ShowSwatch(i);
     chkIntegracao->setChecked(DesktopEntryInstalled(DesktopEntry::EditWithCorvel));
-    const bool tessim = Runnable(m_host.tessimProgram);
+    const bool tessim = IsRunnableFile(m_host.tessimProgram);
     chkViewSource->setEnabled(tessim);
     chkViewSource->setChecked(tessim && DesktopEntryInstalled(DesktopEntry::TessimSource) &&
                               DesktopEntryProgram(DesktopEntry::TessimSource) ==
@@ -478,7 +474,7 @@ void frmOpcoes::chkIntegracao_Click() {
 }
 
 void frmOpcoes::chkViewSource_Click() {
-    if (!Runnable(m_host.tessimProgram)) chkViewSource->setChecked(false);
+    if (!IsRunnableFile(m_host.tessimProgram)) chkViewSource->setChecked(false);
     const bool on = chkViewSource->isChecked();
     QString error;
     const bool ok =
@@ -519,7 +515,7 @@ void frmOpcoes::cmbSelBrowser_Click() {
     if (chosen.isEmpty() || chosen.contains(QLatin1Char('?')) || chosen.contains(QLatin1Char('*')))
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();
-    if (!Runnable(path)) {
+    if (!IsRunnableFile(path)) {
         m_host.dialogs().message(
             this, QStringLiteral("O arquivo escolhido não é um programa executável:\n\n") + path,
             QStringLiteral("Selecionar Navegador"), MsgIcon::Warning);

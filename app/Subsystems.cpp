@@ -6,6 +6,7 @@
 #include "FindCommands.h"
 #include "InsertTag.h"
 #include "ScriptCommands.h"
+#include "SettingsCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
 #include "WizardCommands.h"
@@ -24,4 +25,5 @@ void RegisterSubsystems(frmMain &m) {
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);
     RegisterWizardCommands(m);
+    RegisterSettingsCommands(m);
 }

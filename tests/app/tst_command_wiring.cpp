@@ -34,8 +34,6 @@ const CommandId kNotBuiltYet[] = {
     cmd::OpcoesCorLetra,
     cmd::OpcoesCorFundo,
     cmd::OpcoesFonte,
-    // preview
-    cmd::ArquivoPreview,
     // projects
     cmd::ArquivoPrjNovo,
     cmd::ArquivoPrjAbrir,

@@ -1,6 +1,6 @@
 #include "InternalBrowserProgram.h"
 
-#include "Folders.h"
+#include "Programs.h"
 
 #include <QFileInfo>
 
@@ -15,7 +15,7 @@ QString &Override() {
 
 QString InternalBrowserProgram() {
     if (!Override().isEmpty()) return Override();
-    return InstallationFolder() + QStringLiteral("/CorvelBrowser");
+    return InternalBrowserProgramPath();
 }
 
 bool CanRunInternalBrowser() {

@@ -6,7 +6,8 @@
 
 namespace corvel {
 
-// Full path of the internal browser program.
+// Full path of the internal browser program (the installation's own, see
+// Programs.h, unless a test pointed elsewhere).
 QString InternalBrowserProgram();
 // True when that program is there and may be run.
 bool CanRunInternalBrowser();

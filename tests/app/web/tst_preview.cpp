@@ -2,6 +2,11 @@
 // and what that browser is given, and the messages of every failure.
 #include "PreviewFile.h"
 #include "PreviewFixture.h"
+#include "SettingsCommands.h"
+#include "frmOpcoes.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QElapsedTimer>
 
@@ -142,6 +147,28 @@ private slots:
         QVERIFY(f.dialogs.lastText().startsWith(QStringLiteral("Você optou por utilizar")));
         QCOMPARE(f.optionsOpened, 1);
         QVERIFY(f.opened.isEmpty());
+    }
+
+    // With the options commands attached, the missing browser's message is
+    // followed by the options dialog itself, as a modal window.
+    void missingBrowserOpensTheOptionsDialog() {
+        Fixture f;
+        RegisterSettingsCommands(*f.m);
+        Set("Preview", QStringLiteral("0"));
+        Set("BrowserPadrao", QStringLiteral("0"));
+        Set("CorvelBrowser", QStringLiteral("0"));
+        Set("Browser", f.work(QStringLiteral("apagado")));
+        f.document(QStringLiteral("<p>x</p>"));
+        QString shown;
+        QTimer::singleShot(200, [&] {
+            if (QWidget *w = QApplication::activeModalWidget()) {
+                shown = QString::fromLatin1(w->metaObject()->className());
+                w->close();
+            }
+        });
+        f.preview();
+        QCOMPARE(f.titles(), QStringList{QStringLiteral("Browser Inexistente")});
+        QCOMPARE(shown, QStringLiteral("frmOpcoes"));
     }
 
     // The chosen browser gets the path as its one argument, blanks, quotes

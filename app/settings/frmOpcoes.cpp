@@ -4,12 +4,14 @@
 #include "Dialogs.h"
 #include "OptionTable.h"
 #include "OptionTexts.h"
+#include "Programs.h"
 #include "Settings.h"
 #include "WindowKeys.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -56,11 +58,6 @@ const ColourRow kColours[5] = {
 };
 
 const char *const kPageNames[4] = {"Geral", "Edição", "Preview", "Comandos"};
-
-bool Runnable(const QString &path) {
-    const QFileInfo fi(path);
-    return !path.isEmpty() && fi.isFile() && fi.isExecutable();
-}
 
 } // namespace
 
@@ -232,11 +229,19 @@ QWidget *frmOpcoes::BuildEdicao() {
         Named(new QGroupBox(QStringLiteral(" Cores - Colorizar ")), QStringLiteral("fraCores"));
     auto *colourGrid = new QGridLayout(colours);
     for (int i = 0; i < 5; ++i) {
-        colourGrid->addWidget(new QLabel(QString::fromUtf8(kColours[i].label)), i / 3, i % 3 * 2);
+        // Label, a sample of the colour, the button.
+        const int row = i / 3, column = i % 3 * 3;
+        colourGrid->addWidget(new QLabel(QString::fromUtf8(kColours[i].label)), row, column);
+        m_swatches[i] = Named(new QLabel, QStringLiteral("lblClrzAmostra(%1)").arg(i));
+        m_swatches[i]->setMinimumWidth(2 * m_swatches[i]->fontMetrics().height());
+        m_swatches[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        m_swatches[i]->setFrameShape(QFrame::Box);
+        m_swatches[i]->setAutoFillBackground(true);
+        colourGrid->addWidget(m_swatches[i], row, column + 1);
         btnClrzAlterar[i] = Named(new QPushButton(QStringLiteral("Alterar")),
                                   QStringLiteral("btnClrzAlterar(%1)").arg(i));
         btnClrzAlterar[i]->setAutoDefault(false);
-        colourGrid->addWidget(btnClrzAlterar[i], i / 3, i % 3 * 2 + 1);
+        colourGrid->addWidget(btnClrzAlterar[i], row, column + 2);
         connect(btnClrzAlterar[i], &QPushButton::clicked, this,
                 [this, i] { btnClrzAlterar_Click(i); });
     }
@@ -377,8 +382,10 @@ void frmOpcoes::Form_Load() {
     for (int i = 0; i < rows && i < 8; ++i)
         cmbTemplate[i]->setCurrentIndex(TemplateItem(Config(templates[i].key), templates[i].items));
 
+    for (int i = 0; i < 5; ++i)
+        ShowSwatch(i);
     chkIntegracao->setChecked(DesktopEntryInstalled(DesktopEntry::EditWithCorvel));
-    const bool tessim = Runnable(m_host.tessimProgram);
+    const bool tessim = IsRunnableFile(m_host.tessimProgram);
     chkViewSource->setEnabled(tessim);
     chkViewSource->setChecked(tessim && DesktopEntryInstalled(DesktopEntry::TessimSource) &&
                               DesktopEntryProgram(DesktopEntry::TessimSource) ==
@@ -456,6 +463,8 @@ void frmOpcoes::chkIntegracao_Click() {
            : RemoveDesktopEntry(DesktopEntry::EditWithCorvel);
     if (ok) return;
     // The box shows what the desktop really offers.
+    for (int i = 0; i < 5; ++i)
+        ShowSwatch(i);
     chkIntegracao->setChecked(DesktopEntryInstalled(DesktopEntry::EditWithCorvel));
     m_host.dialogs().message(
         this,
@@ -465,7 +474,7 @@ void frmOpcoes::chkIntegracao_Click() {
 }
 
 void frmOpcoes::chkViewSource_Click() {
-    if (!Runnable(m_host.tessimProgram)) chkViewSource->setChecked(false);
+    if (!IsRunnableFile(m_host.tessimProgram)) chkViewSource->setChecked(false);
     const bool on = chkViewSource->isChecked();
     QString error;
     const bool ok =
@@ -488,6 +497,14 @@ void frmOpcoes::btnClrzAlterar_Click(int index) {
                                        ChooserStartColour(ReadSetting(kEditor, key)), &chosen))
         return;
     WriteSetting(kEditor, key, QString::number(chosen));
+    ShowSwatch(index);
+}
+
+void frmOpcoes::ShowSwatch(int index) {
+    const int c = ChooserStartColour(ReadSetting(kEditor, QLatin1String(kColours[index].key)));
+    QPalette p = m_swatches[index]->palette();
+    p.setColor(QPalette::Window, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    m_swatches[index]->setPalette(p);
 }
 
 void frmOpcoes::cmbSelBrowser_Click() {
@@ -498,7 +515,7 @@ void frmOpcoes::cmbSelBrowser_Click() {
     if (chosen.isEmpty() || chosen.contains(QLatin1Char('?')) || chosen.contains(QLatin1Char('*')))
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();
-    if (!Runnable(path)) {
+    if (!IsRunnableFile(path)) {
         m_host.dialogs().message(
             this, QStringLiteral("O arquivo escolhido não é um programa executável:\n\n") + path,
             QStringLiteral("Selecionar Navegador"), MsgIcon::Warning);

@@ -91,7 +91,9 @@ private:
     void QuoteChosen(int index);
     void BrowserChosen(QRadioButton *button);
     void RefreshEnabling();
+    void ShowSwatch(int index);
 
     OptionsHost m_host;
+    QLabel *m_swatches[5] = {};
     bool m_loading = false;
 };

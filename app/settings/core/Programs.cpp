@@ -10,11 +10,12 @@ namespace {
 QString Beside(const char *name) {
     return InstallationFolder() + QLatin1Char('/') + QLatin1String(name);
 }
-bool Runnable(const QString &path) {
-    const QFileInfo fi(path);
-    return fi.isFile() && fi.isExecutable();
-}
 } // namespace
+
+bool IsRunnableFile(const QString &path) {
+    const QFileInfo fi(path);
+    return !path.isEmpty() && fi.isFile() && fi.isExecutable();
+}
 
 QString CorvelProgramPath() {
     return Beside("Corvel");
@@ -29,11 +30,11 @@ QString InternalBrowserProgramPath() {
 }
 
 bool TessimInstalled() {
-    return Runnable(TessimProgramPath());
+    return IsRunnableFile(TessimProgramPath());
 }
 
 bool InternalBrowserAvailable() {
-    return Runnable(InternalBrowserProgramPath());
+    return IsRunnableFile(InternalBrowserProgramPath());
 }
 
 } // namespace corvel

@@ -8,7 +8,9 @@ namespace corvel {
 QString CorvelProgramPath();
 QString TessimProgramPath();
 QString InternalBrowserProgramPath(); // the internal browser's helper program
-// True when the program file is there and may be run.
+// True when path names a regular file that may be run.
+bool IsRunnableFile(const QString &path);
+// True when Tessim's program file is there and may be run.
 bool TessimInstalled();
 // True when the internal browser can run on this machine: its helper
 // program lies beside Corvel.

@@ -7,6 +7,8 @@
 #include "frmOpcoes.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,6 +37,34 @@ struct HostLog {
     bool internalBrowser = true;
     QString tessim;
 };
+
+// Faults of a shown window's layout: a control outside its parent, smaller
+// than its content asks, or over a shown sibling.
+QStringList LayoutFaults(QWidget *top) {
+    QStringList faults;
+    const auto all = top->findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        if (!w->isVisibleTo(top) || w->isWindow()) continue;
+        QWidget *parent = w->parentWidget();
+        if (qobject_cast<QAbstractScrollArea *>(parent) || qobject_cast<QComboBox *>(parent) ||
+            qobject_cast<QTabBar *>(parent))
+            continue;
+        const QString name =
+            QString("%1 \"%2\"").arg(w->metaObject()->className(), w->objectName());
+        if (!parent->rect().contains(w->geometry())) faults << name + " sai do seu pai";
+        const QSize need = w->minimumSizeHint();
+        if (need.isValid() && (w->width() < need.width() || w->height() < need.height()))
+            faults << name + " menor que o seu conteúdo";
+        for (QObject *o : parent->children()) {
+            if (o == w) break;
+            auto *s = qobject_cast<QWidget *>(o);
+            if (s && s->isVisibleTo(top) && !s->isWindow() &&
+                s->geometry().intersects(w->geometry()))
+                faults << name + " cobre " + s->objectName();
+        }
+    }
+    return faults;
+}
 
 bool MakeProgram(const QString &path, bool executable) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -418,6 +449,12 @@ private slots:
         QCOMPARE(m_dialogs->chooserTitles, QStringList{"Cor ao Colorizar"});
         QCOMPARE(m_dialogs->colourStarts, QList<int>{start});
         QCOMPARE(ReadSetting("Editor", key), answer < 0 ? stored : QString::number(answer));
+        // The sample beside the button shows the stored colour.
+        const int c = answer < 0 ? start : answer;
+        QCOMPARE(d->findChild<QLabel *>(QString("lblClrzAmostra(%1)").arg(index))
+                     ->palette()
+                     .color(QPalette::Window),
+                 QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
     }
 
     void templates_data() {
@@ -588,6 +625,37 @@ private slots:
         QTest::keyClick(focus, Qt::Key(key));
         QCOMPARE(d->isVisible(), !closes);
         QCOMPARE(m_log.help, help);
+    }
+
+    // Every page laid out with the default font and a 14-point one; with
+    // CORVEL_SCREENSHOT_DIR set, each is saved there as a picture.
+    void layout_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("points");
+        for (int page = 0; page < 4; ++page)
+            for (int points : {0, 14})
+                QTest::addRow("page %d, %d pt", page, points) << page << points;
+    }
+    void layout() {
+        QFETCH(int, page);
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        if (points) {
+            QFont f = before;
+            f.setPointSize(points);
+            QApplication::setFont(f);
+        }
+        auto d = open();
+        d->Tabs->setCurrentIndex(page);
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        QCoreApplication::processEvents();
+        const QStringList faults = LayoutFaults(d.get());
+        const QString shots = qEnvironmentVariable("CORVEL_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            d->grab().save(QString("%1/opcoes-%2-%3.png").arg(shots).arg(page).arg(points));
+        QApplication::setFont(before);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     void captionsAndNames() {

@@ -127,6 +127,46 @@ private slots:
         QCOMPARE(b.count(QStringLiteral("Erro")), 0);
     }
 
+    // A reload keeps the page where the reader left it.
+    void reloadKeepsTheScrollPosition() {
+        if (QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())
+            QSKIP("ImageMagick's import is needed to look at the screen");
+        const auto screen = [&] {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DISPLAY"), x.display());
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral("import"),
+                    {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("rgb:-")});
+            p.waitForFinished(20000);
+            return p.readAllStandardOutput();
+        };
+        Browser b;
+        QVERIFY(b.start(x.display()));
+        QByteArray lines;
+        for (int i = 0; i < 400; ++i)
+            lines += "<p>Linha " + QByteArray::number(i) + "</p>";
+        const QString longPage = page(QStringLiteral("longa.html"), lines);
+        b.send(corvel::browser::Encode(QStringLiteral("URL"), {longPage}));
+        QVERIFY(b.waitFor(QStringLiteral("DocumentComplete")));
+        QTest::qWait(500);
+        const QByteArray top = screen();
+        const QString window = x.xdotool({QStringLiteral("search"), QStringLiteral("--name"),
+                                          QStringLiteral("^Corvel Browser$")});
+        x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        x.xdotool({QStringLiteral("mousemove"), QStringLiteral("500"), QStringLiteral("400"),
+                   QStringLiteral("click"), QStringLiteral("1")});
+        x.xdotool({QStringLiteral("key"), QStringLiteral("End")});
+        QByteArray scrolled;
+        QVERIFY(WaitFor([&] { return (scrolled = screen()) != top; }));
+        QTest::qWait(500);
+        scrolled = screen();
+        b.send(corvel::browser::Encode(QStringLiteral("Atualizar")));
+        QVERIFY(WaitFor([&] { return b.complete().size() == 2; }));
+        QVERIFY(WaitFor([&] { return screen() == scrolled; }, 5000));
+        QVERIFY(screen() != top);
+    }
+
     // Corvel's end closes: the window goes, and says so.
     void endsWithCorvel() {
         Browser b;

@@ -5,6 +5,7 @@
 #include "FileCommands.h"
 #include "FindCommands.h"
 #include "InsertTag.h"
+#include "PreviewCommands.h"
 #include "ScriptCommands.h"
 #include "SettingsCommands.h"
 #include "TagCommands.h"
@@ -26,4 +27,5 @@ void RegisterSubsystems(frmMain &m) {
     RegisterTagCommands(m);
     RegisterWizardCommands(m);
     RegisterSettingsCommands(m);
+    RegisterPreviewCommands(m);
 }

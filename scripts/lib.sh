@@ -12,6 +12,7 @@ CORVEL_PACKAGES=(
   qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 fonts-liberation
   xvfb xauth xdotool desktop-file-utils
+  dpkg-dev lintian appstream
   nodejs php-cli
 )
 

@@ -79,6 +79,9 @@ private slots:
         QTest::newRow("Corvel") << "usr/bin/Corvel" << true;
         QTest::newRow("Tessim") << "usr/bin/Tessim" << true;
         QTest::newRow("component") << "usr/lib/corvel/libCorvelControl.so" << false;
+#ifdef CORVEL_HAS_INTERNAL_BROWSER
+        QTest::newRow("internal browser") << "usr/lib/corvel/CorvelBrowser" << true;
+#endif
         QTest::newRow("definitions") << "usr/share/corvel/Comandos" << false;
         QTest::newRow("scripts") << "usr/share/corvel/Scripts" << false;
         QTest::newRow("Corvel entry") << "usr/share/applications/example.corvel.Corvel.desktop"

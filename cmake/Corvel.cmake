@@ -64,5 +64,13 @@ function(corvel_tests)
     set_tests_properties(${tname} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home;CORVEL_BIN_DIR=${CORVEL_BIN_DIR};CORVEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVEL_CORPUS_DIR=${CMAKE_SOURCE_DIR}/../shared/corpus"
       TIMEOUT 300)
+    if(CORVEL_SANITIZE)
+      target_compile_definitions(${tname} PRIVATE CORVEL_SANITIZED_BUILD)
+    endif()
+    # The component's tests and those of the pure-logic libraries: the set
+    # continuous integration also runs under the sanitizers.
+    if(CMAKE_CURRENT_SOURCE_DIR MATCHES "/core$" OR CMAKE_CURRENT_SOURCE_DIR MATCHES "/tests/control(/|$)")
+      set_tests_properties(${tname} PROPERTIES LABELS core)
+    endif()
   endforeach()
 endfunction()

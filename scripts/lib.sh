@@ -34,13 +34,19 @@ corvel_install_packages() {
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# corvel_build [CMAKE_OPTION ...]: configures $CORVEL_BUILD (Release unless it
-# exists already or an option says otherwise) and builds everything in it.
-corvel_build() {
+# corvel_configure [CMAKE_OPTION ...]: configures $CORVEL_BUILD (Release
+# unless it exists already or an option says otherwise).
+corvel_configure() {
   local gen=()
   if [ ! -f "$CORVEL_BUILD/CMakeCache.txt" ]; then
     gen=(-G Ninja -DCMAKE_BUILD_TYPE=Release)
   fi
   cmake -S "$CORVEL_ROOT" -B "$CORVEL_BUILD" "${gen[@]}" "$@" >/dev/null
+}
+
+# corvel_build [CMAKE_OPTION ...]: configures $CORVEL_BUILD and builds
+# everything in it.
+corvel_build() {
+  corvel_configure "$@"
   cmake --build "$CORVEL_BUILD" --parallel "$(nproc)"
 }

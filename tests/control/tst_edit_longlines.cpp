@@ -3,6 +3,8 @@
 #include "EditTestUtil.h"
 #include "LongLines.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -271,20 +273,14 @@ private slots:
         ed->setTexto(QStringLiteral("<p></p>"));
         CaretAt(*ed, 3);
         const QString line = LongLine(5 * kLongBlock);
-        QMimeData data;
-        data.setText(line);
-        // Through the surface's own drop and paste path.
-        struct Surface : EditSurface {
-            using EditSurface::createMimeDataFromSelection;
-            using EditSurface::insertFromMimeData;
-        };
-        static_cast<Surface *>(ed->surface())->insertFromMimeData(&data);
+        // Through the surface's own paste and copy path (the clipboard).
+        QGuiApplication::clipboard()->setText(line);
+        ed->surface()->paste();
         QCOMPARE(ed->Texto(), "<p>" + line + "</p>");
         QVERIFY(Blocks(*ed) > 4);
         Select(*ed, 1, int(line.size()) + 4);
-        std::unique_ptr<QMimeData> copied(
-            static_cast<Surface *>(ed->surface())->createMimeDataFromSelection());
-        QCOMPARE(copied->text(), "p>" + line + "</");
+        ed->surface()->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "p>" + line + "</");
         // Undone as one step.
         ed->Desfazer();
         QCOMPARE(ed->Texto(), QStringLiteral("<p></p>"));

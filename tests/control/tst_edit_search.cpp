@@ -280,7 +280,9 @@ private slots:
         QElapsedTimer t;
         t.start();
         ed->SubstituirTodos("td", "th");
+#ifndef CORVEL_SANITIZED_BUILD // the sanitizers' Debug build is several times slower
         QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+#endif
         QString expected = text;
         expected.replace("td", "th");
         QCOMPARE(ed->Texto(), expected);

@@ -3,9 +3,11 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace corvel {
 
@@ -15,6 +17,8 @@ Services::Services()
           QPrintDialog dialog(&printer, parent);
           return dialog.exec() == QDialog::Accepted;
       }),
-      beep([] { QApplication::beep(); }), now([] { return QDateTime::currentDateTime(); }) {}
+      openUrl([](const QUrl &address) { return QDesktopServices::openUrl(address); }),
+      beep([] { QApplication::beep(); }), tone([](int, int) { QApplication::beep(); }),
+      now([] { return QDateTime::currentDateTime(); }) {}
 
 } // namespace corvel

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace corvel {
@@ -27,8 +28,13 @@ struct Services {
     // Opens an address in the internal browser; unset until the browser's
     // subsystem attaches itself.
     std::function<void(const QString &address)> openBrowser;
+    // Opens an address or a local file with the desktop's program for it
+    // (the default browser); false when nothing could open it.
+    std::function<bool(const QUrl &address)> openUrl;
     // The signal of a search that found nothing.
     std::function<void()> beep;
+    // A tone of a frequency (Hz) lasting ms; the desktop's bell stands for it.
+    std::function<void(int frequency, int ms)> tone;
     // The current date and time.
     std::function<QDateTime()> now;
     // Where the insert-file command hands a file's text (the tag insertion);
@@ -40,6 +46,9 @@ struct Services {
     // Shows (true) or removes the program's icon in the notification area;
     // unset until the tray subsystem attaches itself.
     std::function<void(bool shown)> trayIcon;
+    // Whether a window minimised off the task bar may be hidden (it needs
+    // the tray icon to come back); unset: it may.
+    std::function<bool()> canHideMinimised;
     // Run once, on the first auto-save tick (the update check attaches
     // itself here).
     QList<std::function<void()>> firstAutoSaveTick;

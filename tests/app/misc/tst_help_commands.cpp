@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <QtTest>
 
+using namespace corvel;
 namespace cmd = corvel::cmd;
 
 class tst_help_commands : public QObject {

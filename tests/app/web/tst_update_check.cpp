@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace corvel;
 using Tones = QList<QPair<int, int>>;
 
 // A server that answers the first request with the given packets.

@@ -6,6 +6,7 @@
 #include "FindCommands.h"
 #include "HelpCommands.h"
 #include "InsertTag.h"
+#include "PreviewCommands.h"
 #include "ScriptCommands.h"
 #include "SettingsCommands.h"
 #include "TagCommands.h"
@@ -29,6 +30,7 @@ void RegisterSubsystems(frmMain &m) {
     RegisterTagCommands(m);
     RegisterWizardCommands(m);
     RegisterSettingsCommands(m);
+    RegisterPreviewCommands(m);
     RegisterHelpCommands(m);
     RegisterTrayIcon(m);
     RegisterUpdateCheck(m);

@@ -28,9 +28,9 @@ struct Services {
     // Opens an address in the internal browser; unset until the browser's
     // subsystem attaches itself.
     std::function<void(const QString &address)> openBrowser;
-    // Opens an address or a local file with the desktop's program for it
-    // (the default browser); false when nothing could open it.
-    std::function<bool(const QUrl &address)> openUrl;
+    // Opens an address with the desktop's own program for it (a page in the
+    // default browser); false when the desktop could not be asked.
+    std::function<bool(const QUrl &url)> openUrl;
     // The signal of a search that found nothing.
     std::function<void()> beep;
     // A tone of a frequency (Hz) lasting ms; the desktop's bell stands for it.

@@ -4,14 +4,17 @@
 #include "CommandDialog.h"
 #include "FileCommands.h"
 #include "FindCommands.h"
+#include "HelpCommands.h"
 #include "InsertTag.h"
 #include "PreviewCommands.h"
 #include "ScriptCommands.h"
 #include "SettingsCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
+#include "UpdateCheck.h"
 #include "WizardCommands.h"
 #include "frmMain.h"
+#include "frmTrayIcon.h"
 
 // Each subsystem attaches its own menu commands, keys and load steps.
 void RegisterSubsystems(frmMain &m) {
@@ -28,4 +31,7 @@ void RegisterSubsystems(frmMain &m) {
     RegisterWizardCommands(m);
     RegisterSettingsCommands(m);
     RegisterPreviewCommands(m);
+    RegisterHelpCommands(m);
+    RegisterTrayIcon(m);
+    RegisterUpdateCheck(m);
 }

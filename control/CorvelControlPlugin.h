@@ -7,7 +7,7 @@
 
 class CorvelControlFactory : public QObject, public ICorvelControlFactory {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID ICorvelControlFactory_iid)
+    Q_PLUGIN_METADATA(IID ICorvelControlFactory_iid FILE "CorvelControl.json")
     Q_INTERFACES(ICorvelControlFactory)
 public:
     // "CorvelControl.CorvelEdit" gives a new CorvelEdit; any other identifier

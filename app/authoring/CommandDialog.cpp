@@ -16,6 +16,9 @@ void OpenCommandDialog(frmMain &m, const QString &name, int helpId,
     host.currentEditor = [&m] { return m.CurrentEditor(); };
     host.insertTag = [&m](const corvel::TagInsert &tag) { InsertTag(m, tag); };
     host.tableWizard = std::move(tableWizard);
+    host.help = [&m](int context) {
+        if (m.services().showHelp) m.services().showHelp(context);
+    };
     frmComando dialog(file, helpId, std::move(host), &m);
     if (!dialog.Form_Load()) return;
     dialog.exec();

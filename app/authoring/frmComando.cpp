@@ -582,10 +582,14 @@ void frmComando::btnJSPronto_Click() {
     BuildResult();
 }
 
-// The program has no help file on this platform: the help buttons do nothing,
-// as they do wherever no help file is set.
-void frmComando::btnAjuda_Click() {}
-void frmComando::btnAjudaLocal_Click() {}
+// The element's page (its number is the dialog's Tag), or the page about
+// this dialog itself.
+void frmComando::btnAjuda_Click() {
+    if (m_host.help) m_host.help(property("Tag").toString().toInt());
+}
+void frmComando::btnAjudaLocal_Click() {
+    if (m_host.help) m_host.help(2);
+}
 
 void frmComando::cmbEstilo_Change() {
     {

@@ -38,6 +38,8 @@ struct CommandDialogHost {
     // Shows the link dialog for the command dialog (image: for an image).
     // Unset: the real link dialog, modal.
     std::function<void(frmComando &dialog, bool image)> linkDialog;
+    // Opens the program's help at a context number (unset: no help).
+    std::function<void(int context)> help;
 };
 
 class frmComando : public QDialog {

@@ -9,6 +9,7 @@
 #include "frmOpcoes.h"
 
 #include <QFont>
+#include <QSystemTrayIcon>
 
 using namespace corvel;
 
@@ -56,6 +57,7 @@ OptionsHost MainWindowOptionsHost(frmMain &m) {
         if (m.services().showHelp) m.services().showHelp(context);
     };
     host.internalBrowserAvailable = [] { return InternalBrowserAvailable(); };
+    host.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     host.corvelProgram = CorvelProgramPath();
     host.tessimProgram = TessimProgramPath();
     return host;

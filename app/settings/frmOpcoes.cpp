@@ -406,6 +406,15 @@ void frmOpcoes::Form_Load() {
     const bool internal = !m_host.internalBrowserAvailable || m_host.internalBrowserAvailable();
     optCorvelBrowser->setEnabled(internal);
     if (!internal && optCorvelBrowser->isChecked()) optBrowserPadrao->setChecked(true);
+    // Without a notification area there is no icon to show: the option says
+    // so (it is still stored), and the window stays on the task bar.
+    if (m_host.trayAvailable && !m_host.trayAvailable()) {
+        QCheckBox *tray = Flag(QStringLiteral("chkSysTray"));
+        tray->setText(tray->text() + QStringLiteral(" (indisponível nesta área de trabalho)"));
+        tray->setToolTip(QStringLiteral("Esta área de trabalho não tem área de notificação: o "
+                                        "ícone não aparece e a janela minimizada continua na "
+                                        "barra de tarefas."));
+    }
     RefreshEnabling();
 }
 

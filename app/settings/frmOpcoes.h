@@ -32,6 +32,8 @@ struct OptionsHost {
     std::function<void(const QString &aspas)> showQuoteStyle;
     // Shows or removes the notification-area icon.
     std::function<void(bool shown)> trayIcon;
+    // Whether the desktop has a notification area (unset: it has).
+    std::function<bool()> trayAvailable;
     // Opens the help at a context number.
     std::function<void(int context)> help;
     // Whether the internal browser can run here.

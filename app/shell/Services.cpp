@@ -17,7 +17,8 @@ Services::Services()
           QPrintDialog dialog(&printer, parent);
           return dialog.exec() == QDialog::Accepted;
       }),
-      openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
-      beep([] { QApplication::beep(); }), now([] { return QDateTime::currentDateTime(); }) {}
+      openUrl([](const QUrl &address) { return QDesktopServices::openUrl(address); }),
+      beep([] { QApplication::beep(); }), tone([](int, int) { QApplication::beep(); }),
+      now([] { return QDateTime::currentDateTime(); }) {}
 
 } // namespace corvel

@@ -33,6 +33,8 @@ struct Services {
     std::function<bool(const QUrl &url)> openUrl;
     // The signal of a search that found nothing.
     std::function<void()> beep;
+    // A tone of a frequency (Hz) lasting ms; the desktop's bell stands for it.
+    std::function<void(int frequency, int ms)> tone;
     // The current date and time.
     std::function<QDateTime()> now;
     // Where the insert-file command hands a file's text (the tag insertion);
@@ -44,6 +46,9 @@ struct Services {
     // Shows (true) or removes the program's icon in the notification area;
     // unset until the tray subsystem attaches itself.
     std::function<void(bool shown)> trayIcon;
+    // Whether a window minimised off the task bar may be hidden (it needs
+    // the tray icon to come back); unset: it may.
+    std::function<bool()> canHideMinimised;
     // Run once, on the first auto-save tick (the update check attaches
     // itself here).
     QList<std::function<void()>> firstAutoSaveTick;

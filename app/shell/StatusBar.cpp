@@ -27,6 +27,8 @@ void frmMain::BuildStatusBar() {
     for (int i = 0; i < 8; ++i) {
         auto *label = new QLabel(QString::fromUtf8(start[i]), d->status);
         label->setObjectName(QStringLiteral("Status_Painel%1").arg(i + 1));
+        // Texts from files and replies show as they are, never as markup.
+        label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         label->setContentsMargins(4, 0, 4, 0);

@@ -489,7 +489,8 @@ void frmMain::changeEvent(QEvent *event) {
     if (event->type() != QEvent::WindowStateChange) return;
     if (isMinimized()) {
         if (ReadSetting(QStringLiteral("Configuracao"), QStringLiteral("TaskBar")) ==
-            QLatin1String("0"))
+                QLatin1String("0") &&
+            (!d->services.canHideMinimised || d->services.canHideMinimised()))
             QTimer::singleShot(0, this, [this] { hide(); });
         return;
     }

@@ -34,16 +34,6 @@ const CommandId kNotBuiltYet[] = {
     cmd::ArquivoPrjAbrir,
     cmd::ArquivoPrjEditar,
     cmd::ArquivoPrjFechar,
-    // help
-    cmd::AjudaConteudo,
-    cmd::AjudaComandos,
-    cmd::AjudaSite,
-    cmd::AjudaAtualizacoes,
-    cmd::AjudaEnviarMensagem,
-    cmd::AjudaSobreCorvel,
-    // Corvel's version and site
-    cmd::CorvelVersao,
-    cmd::CorvelSite,
 };
 
 template <std::size_t N> bool Listed(const CommandId (&list)[N], CommandId id) {

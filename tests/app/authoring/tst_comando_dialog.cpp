@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -124,6 +125,31 @@ private slots:
         m_link = nullptr;
         m_wizard = nullptr;
         WriteSetting("Configuracao", "EscolheCor", "0");
+    }
+
+    void helpButtonsOpenTheirPages_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("context");
+        QTest::newRow("Ajuda: the element's page") << "btnAjuda" << 0 << 9002;
+        QTest::newRow("F12: the element's page") << "" << int(Qt::Key_F12) << 9002;
+        QTest::newRow("?: the dialog's page") << "btnAjudaLocal" << 0 << 2;
+    }
+    void helpButtonsOpenTheirPages() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, context);
+        QList<int> help;
+        CommandDialogHost h = host();
+        h.help = [&help](int c) { help << c; };
+        frmComando d("IMG.tpc", 9002, h);
+        QVERIFY(d.Form_Load());
+        d.show();
+        if (!button.isEmpty())
+            child<QPushButton>(&d, button)->click();
+        else
+            QTest::keyClick(&d, Qt::Key(key));
+        QCOMPARE(help, QList<int>{context});
     }
 
     void missingFilesAndFaults() {

@@ -35,6 +35,7 @@ struct HostLog {
     QList<bool> tray;
     QList<int> help;
     bool internalBrowser = true;
+    bool trayAvailable = true;
     QString tessim;
 };
 
@@ -90,6 +91,7 @@ class tst_options_dialog : public QObject {
         host.trayIcon = [this](bool on) { m_log.tray << on; };
         host.help = [this](int c) { m_log.help << c; };
         host.internalBrowserAvailable = [this] { return m_log.internalBrowser; };
+        host.trayAvailable = [this] { return m_log.trayAvailable; };
         host.corvelProgram = m_dir.filePath("bin/Corvel");
         host.tessimProgram = m_log.tessim;
         auto d = std::make_unique<frmOpcoes>(host);
@@ -180,6 +182,22 @@ private slots:
         QCOMPARE(ReadSetting(C, key), stored); // opening writes nothing
         b->click();
         QCOMPARE(ReadSetting(C, key), written);
+    }
+
+    void trayOptionSaysWhenTheDesktopHasNoTray_data() {
+        QTest::addColumn<bool>("available");
+        QTest::newRow("tray") << true;
+        QTest::newRow("no tray") << false;
+    }
+    void trayOptionSaysWhenTheDesktopHasNoTray() {
+        QFETCH(bool, available);
+        m_log.trayAvailable = available;
+        auto d = open();
+        QCheckBox *tray = box(*d, "chkSysTray");
+        QCOMPARE(tray->text().endsWith("(indisponível nesta área de trabalho)"), !available);
+        // Still stored: the choice holds on a desktop that has one.
+        tray->click();
+        QCOMPARE(ReadSetting(C, "SysTray"), QString("1"));
     }
 
     void taskBarAndTrayAreNeverBothOff() {

@@ -5,6 +5,7 @@
 #include "FileCommands.h"
 #include "FindCommands.h"
 #include "InsertTag.h"
+#include "ProjectCommands.h"
 #include "ScriptCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
@@ -24,4 +25,5 @@ void RegisterSubsystems(frmMain &m) {
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);
     RegisterWizardCommands(m);
+    corvel::RegisterProjectCommands(m);
 }

@@ -36,11 +36,6 @@ const CommandId kNotBuiltYet[] = {
     cmd::OpcoesFonte,
     // preview
     cmd::ArquivoPreview,
-    // projects
-    cmd::ArquivoPrjNovo,
-    cmd::ArquivoPrjAbrir,
-    cmd::ArquivoPrjEditar,
-    cmd::ArquivoPrjFechar,
     // help
     cmd::AjudaConteudo,
     cmd::AjudaComandos,

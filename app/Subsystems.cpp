@@ -7,6 +7,7 @@
 #include "InsertTag.h"
 #include "ProjectCommands.h"
 #include "ScriptCommands.h"
+#include "SettingsCommands.h"
 #include "TagCommands.h"
 #include "TextTools.h"
 #include "WizardCommands.h"
@@ -25,5 +26,6 @@ void RegisterSubsystems(frmMain &m) {
     // After the command dialog: its menu items need Comando.
     RegisterTagCommands(m);
     RegisterWizardCommands(m);
+    RegisterSettingsCommands(m);
     corvel::RegisterProjectCommands(m);
 }

@@ -62,7 +62,7 @@ function(corvel_tests)
     set_target_properties(${tname} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
     add_test(NAME ${tname} COMMAND ${tname})
     set_tests_properties(${tname} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CORVEL_BIN_DIR=${CORVEL_BIN_DIR};CORVEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVEL_CORPUS_DIR=${CMAKE_SOURCE_DIR}/../shared/corpus"
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home;CORVEL_BIN_DIR=${CORVEL_BIN_DIR};CORVEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVEL_CORPUS_DIR=${CMAKE_SOURCE_DIR}/../shared/corpus"
       TIMEOUT 300)
   endforeach()
 endfunction()

@@ -34,6 +34,12 @@ struct Services {
     // Where the insert-file command hands a file's text (the tag insertion);
     // unset: written before the selection.
     std::function<void(const QString &text)> insertText;
+    // Opens the program's help at a context number; unset until the help
+    // subsystem attaches itself.
+    std::function<void(int context)> showHelp;
+    // Shows (true) or removes the program's icon in the notification area;
+    // unset until the tray subsystem attaches itself.
+    std::function<void(bool shown)> trayIcon;
     // Run once, on the first auto-save tick (the update check attaches
     // itself here).
     QList<std::function<void()>> firstAutoSaveTick;

@@ -29,11 +29,6 @@ const CommandId kAttachedAtRunTime[] = {
 // Remove a row here when its command is built: the test fails while a
 // listed row has a handler.
 const CommandId kNotBuiltYet[] = {
-    // options menu
-    cmd::OpcoesPreferencias,
-    cmd::OpcoesCorLetra,
-    cmd::OpcoesCorFundo,
-    cmd::OpcoesFonte,
     // preview
     cmd::ArquivoPreview,
     // help

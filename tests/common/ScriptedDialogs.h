@@ -29,6 +29,10 @@ public:
     QStringList prompts;       // prompts of the input boxes shown
     QStringList chooserTitles; // captions of the colour and font choosers shown
     QStringList openTitles;    // captions of the open-file dialogs shown
+    QStringList openFolders;   // folders the open-file dialogs started in
+    QStringList openFilters;   // filters of the open-file dialogs
+    QList<int> colourStarts;   // colours the colour choosers started on
+    QList<QFont> fontStarts;   // fonts the font choosers started on
 
     corvel::MsgAnswer message(QWidget *, const QString &text, const QString &title,
                               corvel::MsgIcon icon, corvel::MsgButtons buttons,
@@ -46,9 +50,11 @@ public:
         *value = v;
         return true;
     }
-    QString openFile(QWidget *, const QString &title, const QString &, const QString &,
+    QString openFile(QWidget *, const QString &title, const QString &folder, const QString &filters,
                      int *filterIndex) override {
         openTitles << title;
+        openFolders << folder;
+        openFilters << filters;
         if (!fileTypes.isEmpty()) *filterIndex = fileTypes.dequeue();
         return files.isEmpty() ? QString() : files.dequeue();
     }
@@ -58,8 +64,9 @@ public:
     QString chooseFolder(QWidget *, const QString &, const QString &) override {
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    bool chooseColour(QWidget *, const QString &title, int, int *chosen) override {
+    bool chooseColour(QWidget *, const QString &title, int initial, int *chosen) override {
         chooserTitles << title;
+        colourStarts << initial;
         if (colours.isEmpty() || colours.head() < 0) {
             if (!colours.isEmpty()) colours.dequeue();
             return false;
@@ -67,8 +74,9 @@ public:
         *chosen = colours.dequeue();
         return true;
     }
-    bool chooseFont(QWidget *, const QString &title, const QFont &, QFont *chosen) override {
+    bool chooseFont(QWidget *, const QString &title, const QFont &initial, QFont *chosen) override {
         chooserTitles << title;
+        fontStarts << initial;
         if (fonts.isEmpty()) return false;
         *chosen = fonts.dequeue();
         return true;

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "DesktopEntries.h"
 #include "Folders.h"
 #include "IniDocument.h"
 
@@ -266,4 +267,8 @@ void ApplyDefaultSettings(bool force) {
 void RemoveAllSettings() {
     QFile::remove(corvel::SettingsFilePath());
     corvel::Cache().loaded = false;
+    // The desktop integration goes with the settings; each step goes on
+    // whatever the previous one found.
+    corvel::RemoveDesktopEntry(corvel::DesktopEntry::EditWithCorvel);
+    corvel::RemoveDesktopEntry(corvel::DesktopEntry::TessimSource);
 }

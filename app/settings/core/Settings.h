@@ -12,7 +12,7 @@ void WriteSettingIfMissing(const QString &section, const QString &key, const QSt
                            bool force);
 // Writes every row of the defaults table in order (gaps only unless forced).
 void ApplyDefaultSettings(bool force);
-// Removes the whole store.
+// Removes the whole store and the program's desktop entries ("Abrir com").
 void RemoveAllSettings();
 
 namespace corvel {

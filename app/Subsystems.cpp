@@ -5,6 +5,7 @@
 #include "FileCommands.h"
 #include "FindCommands.h"
 #include "InsertTag.h"
+#include "PreviewCommands.h"
 #include "ProjectCommands.h"
 #include "ScriptCommands.h"
 #include "SettingsCommands.h"
@@ -27,5 +28,6 @@ void RegisterSubsystems(frmMain &m) {
     RegisterTagCommands(m);
     RegisterWizardCommands(m);
     RegisterSettingsCommands(m);
+    RegisterPreviewCommands(m);
     corvel::RegisterProjectCommands(m);
 }

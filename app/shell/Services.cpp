@@ -3,9 +3,11 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace corvel {
 
@@ -15,6 +17,7 @@ Services::Services()
           QPrintDialog dialog(&printer, parent);
           return dialog.exec() == QDialog::Accepted;
       }),
+      openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
       beep([] { QApplication::beep(); }), now([] { return QDateTime::currentDateTime(); }) {}
 
 } // namespace corvel

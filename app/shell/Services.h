@@ -8,6 +8,7 @@
 #include <functional>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace corvel {
@@ -27,6 +28,9 @@ struct Services {
     // Opens an address in the internal browser; unset until the browser's
     // subsystem attaches itself.
     std::function<void(const QString &address)> openBrowser;
+    // Opens an address with the desktop's own program for it (a page in the
+    // default browser); false when the desktop could not be asked.
+    std::function<bool(const QUrl &url)> openUrl;
     // The signal of a search that found nothing.
     std::function<void()> beep;
     // The current date and time.

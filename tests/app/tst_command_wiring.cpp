@@ -29,8 +29,6 @@ const CommandId kAttachedAtRunTime[] = {
 // Remove a row here when its command is built: the test fails while a
 // listed row has a handler.
 const CommandId kNotBuiltYet[] = {
-    // preview
-    cmd::ArquivoPreview,
     // help
     cmd::AjudaConteudo,
     cmd::AjudaComandos,

@@ -1,6 +1,7 @@
 #include "CorvelEdit.h"
 
 #include "EditSurface.h"
+#include "LongLines.h"
 #include "TextPositions.h"
 
 #include <QDateTime>
@@ -91,12 +92,19 @@ void CorvelEdit::textChangedByMember() {
     m_alterado = true;
 }
 
-const QString &CorvelEdit::cachedText() const {
-    if (!m_textCacheValid) {
-        m_textCache = CrLfText(doc());
+// The text is kept between changes for hosts that read it again and again,
+// up to a size: a large file's text would double the memory the document
+// takes, for a copy that is quick to build again.
+QString CorvelEdit::cachedText() const {
+    if (m_textCacheValid) return m_textCache;
+    QString text = CrLfText(doc());
+    if (text.size() <= kTextCacheLimit) {
+        m_textCache = text;
         m_textCacheValid = true;
+    } else {
+        m_textCache.clear();
     }
-    return m_textCache;
+    return text;
 }
 
 // --- selection ---------------------------------------------------------------
@@ -135,7 +143,7 @@ void CorvelEdit::selectHost(int start, int length) {
 
 void CorvelEdit::replaceSelection(const QString &text) {
     QTextCursor c = caret();
-    c.insertText(text); // CR LF, LF and CR all become one break
+    InsertPlainText(c, text); // CR LF, LF and CR all become one break
     setCaret(c);
     contentChanged();
 }
@@ -177,8 +185,19 @@ QString CorvelEdit::Texto() const {
 }
 
 void CorvelEdit::setTexto(const QString &text) {
-    // One edit with undo off; any of CR LF, LF and CR is one break.
-    doc()->setPlainText(text);
+    // One edit with undo off; any of CR LF, LF and CR is one break. Long
+    // lines are split for display inside the same edit, so the layout never
+    // sees them whole.
+    QTextDocument *d = doc();
+    const bool undo = d->isUndoRedoEnabled();
+    d->setUndoRedoEnabled(false);
+    d->clear();
+    QTextCursor c(d);
+    c.beginEditBlock();
+    c.insertText(text);
+    SplitLongBlocks(d, 0, d->characterCount() - 1);
+    c.endEditBlock();
+    d->setUndoRedoEnabled(undo);
     // The put cleared the undo steps, those of an open group too.
     m_groupUndoBase = 0;
     setCaret(QTextCursor(doc()));
@@ -438,8 +457,10 @@ void CorvelEdit::computePos() const {
     int lineStart = 0;
     const int line = lineOfPosition(start, &lineStart);
     m_linha = QString::number(line + 1);
-    // The caret and its line's start are in one block: no break between.
-    m_coluna = QString::number(start - lineStart + 1);
+    // Only display breaks can lie between the line's start and the caret.
+    const int between =
+        doc()->findBlock(start).blockNumber() - doc()->findBlock(lineStart).blockNumber();
+    m_coluna = QString::number(start - lineStart - between + 1);
 }
 
 // --- keys --------------------------------------------------------------------
@@ -468,7 +489,74 @@ bool CorvelEdit::handleKey(QKeyEvent *e) {
         e->accept();
         return true;
     }
+    if (!ctrl && !alt && handleDisplayBreakKey(key, shift)) {
+        e->accept();
+        return true;
+    }
     return false;
+}
+
+// Keys at the display breaks of a long line, where the surface would see a
+// line break: a caret move or a deletion there acts on the next character of
+// the text, and Enter starts a line of its own.
+bool CorvelEdit::handleDisplayBreakKey(int key, bool shift) {
+    QTextCursor c = m_surface->textCursor();
+    const QTextCursor::MoveMode mode = shift ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    // Over the display breaks (and empty pieces) after or before the caret.
+    const auto skipForward = [&c](QTextCursor::MoveMode m) {
+        bool moved = false;
+        while (c.atBlockEnd() && ContinuesLine(c.block().next())) {
+            c.setPosition(c.block().next().position(), m);
+            moved = true;
+        }
+        return moved;
+    };
+    const auto skipBackward = [&c](QTextCursor::MoveMode m) {
+        bool moved = false;
+        while (c.atBlockStart() && ContinuesLine(c.block())) {
+            c.setPosition(c.block().position() - 1, m);
+            moved = true;
+        }
+        return moved;
+    };
+    const bool editable = !Travar();
+    switch (key) {
+    case Qt::Key_Right:
+        if (!skipForward(mode)) return false;
+        c.movePosition(QTextCursor::NextCharacter, mode);
+        break;
+    case Qt::Key_Left:
+        if (!skipBackward(mode)) return false;
+        c.movePosition(QTextCursor::PreviousCharacter, mode);
+        break;
+    case Qt::Key_Backspace:
+        if (shift || !editable || c.hasSelection() || !skipBackward(QTextCursor::MoveAnchor))
+            return false;
+        c.deletePreviousChar();
+        break;
+    case Qt::Key_Delete:
+        if (shift || !editable || c.hasSelection() || !skipForward(QTextCursor::MoveAnchor))
+            return false;
+        c.deleteChar();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Always here: the new break must not take the mark of a display
+        // break from the character format at the caret.
+        if (shift || !editable) return false;
+        const int from = c.selectionStart();
+        c.beginEditBlock();
+        c.insertBlock();
+        SettleInsertedText(doc(), from, c.position());
+        c.endEditBlock();
+        break;
+    }
+    default:
+        return false;
+    }
+    m_surface->setTextCursor(c);
+    m_surface->ensureCursorVisible();
+    return true;
 }
 
 void CorvelEdit::applyTab(bool shift, bool ctrl, bool alt) {
@@ -495,7 +583,7 @@ void CorvelEdit::applyTab(bool shift, bool ctrl, bool alt) {
     }
     selectHost(start, length);
     QTextCursor c = caret();
-    c.insertText(s);
+    InsertPlainText(c, s);
     setCaret(c);
     contentChanged();
     selectHost(start, int(s.size()));
@@ -538,6 +626,7 @@ void CorvelEdit::Desfazer() {
     } else {
         m_surface->undo();
     }
+    InvalidateDisplayBreaks(doc());
     contentChanged();
 }
 

@@ -168,6 +168,7 @@ protected:
 private:
     QTextDocument *doc() const;
     bool handleKey(QKeyEvent *e);
+    bool handleDisplayBreakKey(int key, bool shift);
     void applyTab(bool shift, bool ctrl, bool alt);
     void onContentsChange(int pos, int removed, int added);
     void textChangedByMember();
@@ -187,7 +188,8 @@ private:
     void selection(int *start, int *length) const;
     void selectHost(int start, int length);
     void replaceSelection(const QString &text);
-    const QString &cachedText() const;
+    QString cachedText() const;
+    static constexpr int kTextCacheLimit = 4 * 1024 * 1024;
     QTextCharFormat selectionFormat() const;
     void mergeSelectionFormat(const QTextCharFormat &f);
     void mergeWholeText(const QTextCharFormat &f);

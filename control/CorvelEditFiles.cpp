@@ -3,6 +3,7 @@
 
 #include "EditSurface.h"
 #include "FileErrors.h"
+#include "LongLines.h"
 #include "RichText.h"
 #include "RtfDocument.h"
 #include "TextPositions.h"
@@ -117,6 +118,7 @@ void CorvelEdit::loadDocument(const corvel::rtf::Document &d) {
     QTextCursor c(dd);
     c.beginEditBlock();
     InsertRtfDocument(c, d);
+    SplitLongBlocks(dd, 0, dd->characterCount() - 1);
     c.endEditBlock();
     dd->setUndoRedoEnabled(undo);
     m_groupUndoBase = 0; // the undo steps are gone, an open group's too
@@ -150,7 +152,9 @@ void CorvelEdit::setSelTextoRTF(const QString &rtf) {
     QTextCursor c = caret();
     c.beginEditBlock();
     c.removeSelectedText();
+    const int from = c.position();
     InsertRtfDocument(c, d);
+    SettleInsertedText(doc(), from, c.position());
     c.endEditBlock();
     setCaret(c);
     textChangedByMember();

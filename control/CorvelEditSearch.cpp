@@ -2,6 +2,7 @@
 #include "CorvelEdit.h"
 
 #include "EditSurface.h"
+#include "LongLines.h"
 #include "TextCodec.h"
 #include "TextPositions.h"
 #include "TextSearch.h"
@@ -16,7 +17,8 @@
 using namespace corvel::control;
 
 // --- lines -------------------------------------------------------------------
-// Without wrapping every block is one line. With wrapping at the window edge
+// Without wrapping every line is one block, or a run of blocks joined by the
+// display breaks of a long line. With wrapping at the window edge
 // each wrapped piece is a line, so the blocks before the caret are laid out
 // (the layout keeps them until they change or the width does).
 
@@ -42,8 +44,17 @@ int CorvelEdit::lineOfPosition(int docPos, int *lineStart) const {
     QTextBlock b = doc()->findBlock(docPos);
     if (!b.isValid()) b = doc()->lastBlock();
     if (!wraps()) {
-        *lineStart = b.position();
-        return b.blockNumber();
+        // Back over the display breaks to the block that begins the line.
+        const QVector<int> &soft = DisplayBreakBlocks(doc());
+        int first = b.blockNumber();
+        auto it = std::upper_bound(soft.begin(), soft.end(), first);
+        while (it != soft.begin() && *(it - 1) == first) {
+            --it;
+            --first;
+        }
+        *lineStart =
+            first == b.blockNumber() ? b.position() : doc()->findBlockByNumber(first).position();
+        return first - int(it - soft.begin());
     }
     settleLayout();
     QPlainTextDocumentLayout *layout = PlainLayout(doc());
@@ -65,8 +76,18 @@ int CorvelEdit::lineOfPosition(int docPos, int *lineStart) const {
 
 int CorvelEdit::lineStartPosition(int line) const {
     if (!wraps()) {
-        const QTextBlock b = doc()->findBlockByNumber(std::clamp(line, 0, doc()->blockCount() - 1));
-        return b.position();
+        // The first block whose line number (its number less the display
+        // breaks up to it) reaches the line.
+        line = std::clamp(line, 0, layoutLineCount() - 1);
+        int lo = line, hi = doc()->blockCount() - 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (mid - DisplayBreaksUpTo(doc(), mid) >= line)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return doc()->findBlockByNumber(lo).position();
     }
     settleLayout();
     QPlainTextDocumentLayout *layout = PlainLayout(doc());
@@ -86,7 +107,7 @@ int CorvelEdit::lineStartPosition(int line) const {
 }
 
 int CorvelEdit::layoutLineCount() const {
-    if (!wraps()) return doc()->blockCount();
+    if (!wraps()) return doc()->blockCount() - int(DisplayBreakBlocks(doc()).size());
     settleLayout();
     QPlainTextDocumentLayout *layout = PlainLayout(doc());
     int n = 0;
@@ -162,7 +183,9 @@ void CorvelEdit::SubstituirTodos(const QString &text, const QString &replacement
     for (int i = int(found.size()) - 1; i >= 0; --i) {
         c.setPosition(FromCrLfOffset(doc(), found[i]));
         c.setPosition(FromCrLfOffset(doc(), found[i] + len), QTextCursor::KeepAnchor);
+        const int at = c.selectionStart();
         c.insertText(replacement);
+        SettleInsertedText(doc(), at, c.position());
     }
     c.endEditBlock();
     textChangedByMember();

@@ -1,8 +1,13 @@
 #include "EditSurface.h"
 
+#include "LongLines.h"
+#include "TextPositions.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 
 #include <algorithm>
@@ -57,7 +62,23 @@ void EditSurface::insertFromMimeData(const QMimeData *source) {
     text.remove(QChar(0xFDD1));
     text.remove(QChar::ObjectReplacementCharacter);
     QTextCursor c = textCursor();
-    c.insertText(text);
+    corvel::control::InsertPlainText(c, text);
     setTextCursor(c);
     ensureCursorVisible();
+}
+
+QMimeData *EditSurface::createMimeDataFromSelection() const {
+    const QTextCursor c = textCursor();
+    const QTextDocument *d = document();
+    const int first = d->findBlock(c.selectionStart()).blockNumber();
+    const int last = d->findBlock(c.selectionEnd()).blockNumber();
+    if (corvel::control::DisplayBreaksUpTo(d, last) == corvel::control::DisplayBreaksUpTo(d, first))
+        return QPlainTextEdit::createMimeDataFromSelection();
+    // Line breaks as the surface's own copy gives them: one LF each.
+    QString text = corvel::control::CrLfText(d, c.selectionStart(), c.selectionEnd());
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QChar::Nbsp, u' ');
+    auto *data = new QMimeData;
+    data->setText(text);
+    return data;
 }

@@ -26,6 +26,9 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
+    // Copies and drags carry the text without the display breaks of long
+    // lines.
+    QMimeData *createMimeDataFromSelection() const override;
     // Tab and Shift+Tab are the editor's own keys, locked or not: they never
     // move the focus.
     bool focusNextPrevChild(bool) override { return false; }

@@ -1,5 +1,7 @@
 #include "RichText.h"
 
+#include "LongLines.h"
+
 #include <QColor>
 #include <QHash>
 #include <QTextBlock>
@@ -53,7 +55,8 @@ rtf::Document FromTextDocument(const QTextDocument *doc, int from, int to) {
     // Document format index -> index in out.formats (-1: default format).
     QHash<int, int> formatOf;
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
-        if (b.position() > from) out.text += u'\n';
+        // A display break of a long line is no break of the text.
+        if (b.position() > from && !ContinuesLine(b)) out.text += u'\n';
         for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             if (!frag.isValid()) continue;

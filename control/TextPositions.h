@@ -1,8 +1,10 @@
 #pragma once
 // Positions as hosts count them: every line break is CR LF, two characters.
-// The document itself keeps one paragraph break per line break, so an offset
-// of the host and a document position differ by the number of the block that
-// holds it. Both directions are O(log n) in the number of blocks.
+// The document itself keeps one paragraph break per line break, plus the
+// display breaks of long lines (LongLines.h), which hosts do not count. So an
+// offset of the host and a document position differ by the number of line
+// breaks minus the number of display breaks before it. Both directions are
+// O(log n) in the number of blocks (O(log^2 n) from host offsets).
 #include <QString>
 
 class QTextDocument;
@@ -20,7 +22,7 @@ int FromCrLfOffset(const QTextDocument *doc, int offset);
 int CrLfLength(const QTextDocument *doc);
 
 // The whole text with CR LF breaks, taken from the raw buffer (a no-break
-// space stays a no-break space).
+// space stays a no-break space); display breaks leave no trace.
 QString CrLfText(const QTextDocument *doc);
 
 // Text of the document between two positions, CR LF breaks.

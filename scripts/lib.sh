@@ -11,12 +11,9 @@ CORVEL_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 fonts-liberation
-<<<<<<< HEAD
-  xvfb xauth xdotool
-  qt6-webengine-dev
-=======
   xvfb xauth xdotool desktop-file-utils
->>>>>>> main
+  qt6-webengine-dev
+  dpkg-dev lintian appstream
   nodejs php-cli
 )
 

@@ -339,7 +339,13 @@ bool frmComando::Form_Load() {
 
 void frmComando::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
+    // The first parameter's page is built while the window is being shown;
+    // events are not pumped meanwhile, or the window system's report of the
+    // window's first, provisional size would overtake the size the layout
+    // gave it and leave the dialog a small empty box.
+    m_showing = true;
     Form_Activate();
+    m_showing = false;
 }
 
 void frmComando::Form_Activate() {
@@ -430,7 +436,7 @@ void frmComando::SwitchParameter(int from, int to) {
             m_switching = false;
         }
         BuildParameterPage(section);
-        QCoreApplication::processEvents();
+        if (!m_showing) QCoreApplication::processEvents();
         if (m_dynSelect)
             m_dynSelect->setFocus();
         else if (m_dynText)

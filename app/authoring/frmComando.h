@@ -135,6 +135,7 @@ private:
     int m_currentEvent = -1;
     quint16 m_counter = 0;
     bool m_activated = false;
+    bool m_showing = false; // inside showEvent: the window is not mapped yet
     bool m_failed = false;
     bool m_inserted = false;
     bool m_switching = false;

@@ -171,7 +171,7 @@ StartAction RunCommandLineWord(const QString &commandLine) {
 QString MissingRequiredFile() {
     const QString library = ControlLibraryPath();
     if (!QFileInfo(library).isFile()) return QFileInfo(library).fileName();
-    if (!QFileInfo(InstallationFolder() + QStringLiteral("/Comandos")).isDir())
+    if (!QFileInfo(SharedDataFolder() + QStringLiteral("/Comandos")).isDir())
         return QStringLiteral("Comandos");
     return QString();
 }

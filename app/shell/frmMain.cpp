@@ -400,6 +400,12 @@ QToolBar *frmMain::Ferramentas() const {
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A key is about to be matched against the menu shortcuts: the save
+        // item follows the document now, not at the next position tick, so
+        // F5 right after typing saves.
+        if (watched == this) RefreshSaveState();
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::DragEnter:
     case QEvent::DragMove:

@@ -1,6 +1,7 @@
 #include "ControlHost.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QWidget>
@@ -22,7 +23,13 @@ QString ControlLibraryPath() {
     if (!env.isEmpty()) return env;
     const QString dir =
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QStringLiteral(".");
-    return dir + QStringLiteral("/libCorvelControl.so");
+    // Beside the program in the build tree or a portable copy; in a system
+    // installation in the private library folder.
+    const QString beside = dir + QStringLiteral("/libCorvelControl.so");
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed =
+        QDir::cleanPath(dir + QStringLiteral("/" CORVEL_LIB_FROM_BIN "/libCorvelControl.so"));
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 void SetControlLibraryPath(const QString &path) {

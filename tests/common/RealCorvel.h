@@ -168,9 +168,8 @@ public:
         QTest::qWait(300);
         return m_process.state() == QProcess::Running;
     }
-    // Saves (F5) until the file on disk satisfies done: the save command is
-    // enabled by the main window's position timer once the typing marked the
-    // document changed, so an F5 right after a key may find it disabled.
+    // Saves (F5) until the file on disk satisfies done: on a busy machine the
+    // keys typed before may not have reached the document yet.
     bool saveUntil(const XServer &x, const QString &file,
                    const std::function<bool(const QByteArray &)> &done) {
         for (int attempt = 0; attempt < 20 && running(); ++attempt) {

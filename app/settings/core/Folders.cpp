@@ -46,6 +46,20 @@ QString InstallationFolder() {
     return StripTrailingSlash(QDir::currentPath());
 }
 
+bool IsPortableInstallation() {
+    return QFileInfo(InstallationFolder() + QStringLiteral("/Comandos")).isDir();
+}
+
+QString SharedDataFolder() {
+    if (IsPortableInstallation()) return InstallationFolder();
+    return QDir::cleanPath(InstallationFolder() + QStringLiteral("/" CORVEL_DATA_FROM_BIN));
+}
+
+QString PrivateProgramFolder() {
+    if (IsPortableInstallation()) return InstallationFolder();
+    return QDir::cleanPath(InstallationFolder() + QStringLiteral("/" CORVEL_LIB_FROM_BIN));
+}
+
 void SetProgramFolderOverride(const QString &folder) {
     OverrideFolder() = StripTrailingSlash(folder);
 }
@@ -54,8 +68,10 @@ QString ProgramFolder() {
     if (!OverrideFolder().isEmpty()) return OverrideFolder();
     const QString env = qEnvironmentVariable("CORVEL_HOME");
     if (!env.isEmpty()) return StripTrailingSlash(QDir::cleanPath(env));
+    // A system installation's bin folder is never the program folder, not
+    // even for a user who may write there.
     const QString inst = InstallationFolder();
-    if (QFileInfo(inst).isWritable()) return inst;
+    if (IsPortableInstallation() && QFileInfo(inst).isWritable()) return inst;
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share");
     return StripTrailingSlash(data) + QStringLiteral("/Corvel");
@@ -87,10 +103,10 @@ bool EnsureProgramFolders(QString *error) {
         if (qstrcmp(sub, "Docs") == 0) QFile::setPermissions(p, ownerOnly);
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
     }
-    const QString inst = InstallationFolder();
-    if (inst != root) {
-        CopyMissingFiles(inst + QStringLiteral("/Comandos"), root + QStringLiteral("/Comandos"));
-        CopyMissingFiles(inst + QStringLiteral("/Scripts"), root + QStringLiteral("/Scripts"));
+    const QString data = SharedDataFolder();
+    if (data != root) {
+        CopyMissingFiles(data + QStringLiteral("/Comandos"), root + QStringLiteral("/Comandos"));
+        CopyMissingFiles(data + QStringLiteral("/Scripts"), root + QStringLiteral("/Scripts"));
     }
     return true;
 }

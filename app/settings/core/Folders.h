@@ -1,9 +1,13 @@
 #pragma once
 // Where things live.
-//  - installation folder: the folder of the running executable (binaries, the
-//    control library and the shipped data, read-only);
-//  - program folder: $CORVEL_HOME, else the installation folder when it is
-//    writable (a portable install or the build tree), else
+//  - installation folder: the folder of the running executable;
+//  - shipped data ("Comandos", "Scripts", help pages) and the private
+//    programs and libraries: beside the executable in the build tree or a
+//    portable copy; in a system installation the data is under
+//    share/corvel and the private programs under lib/corvel, both found
+//    relative to the executable's bin folder;
+//  - program folder: $CORVEL_HOME, else the installation folder when it holds
+//    the shipped data and is writable (the build tree, a portable copy), else
 //    $XDG_DATA_HOME/Corvel. "Docs", "Scripts", "Comandos" and "Projetos" live
 //    under it.
 #include <QString>
@@ -11,6 +15,13 @@
 namespace corvel {
 
 QString InstallationFolder();
+// True when the shipped data lies beside the executable (build tree or
+// portable copy) rather than in a system installation's share folder.
+bool IsPortableInstallation();
+// The shipped data folder (read-only).
+QString SharedDataFolder();
+// The folder of the private helper programs (the internal browser).
+QString PrivateProgramFolder();
 QString ProgramFolder();
 // Program folder + "/Docs/" (ends in "/").
 QString CacheFolder();

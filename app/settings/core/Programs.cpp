@@ -26,7 +26,7 @@ QString TessimProgramPath() {
 }
 
 QString InternalBrowserProgramPath() {
-    return Beside("CorvelBrowser");
+    return PrivateProgramFolder() + QStringLiteral("/CorvelBrowser");
 }
 
 bool TessimInstalled() {

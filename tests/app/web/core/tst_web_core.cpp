@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(InternalBrowserProgram(), program);
         QCOMPARE(CanRunInternalBrowser(), can);
         SetInternalBrowserProgramOverride(QString());
-        QCOMPARE(InternalBrowserProgram(), InstallationFolder() + QStringLiteral("/CorvelBrowser"));
+        QCOMPARE(InternalBrowserProgram(), PrivateProgramFolder() + QStringLiteral("/CorvelBrowser"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "HelpCommands.h"
 #include "InsertTag.h"
 #include "PreviewCommands.h"
+#include "ProjectCommands.h"
 #include "ScriptCommands.h"
 #include "SettingsCommands.h"
 #include "TagCommands.h"
@@ -34,4 +35,5 @@ void RegisterSubsystems(frmMain &m) {
     RegisterHelpCommands(m);
     RegisterTrayIcon(m);
     RegisterUpdateCheck(m);
+    corvel::RegisterProjectCommands(m);
 }

@@ -15,6 +15,7 @@ void OpenCommandDialog(frmMain &m, const QString &name, int helpId,
     CommandDialogHost host;
     host.currentEditor = [&m] { return m.CurrentEditor(); };
     host.insertTag = [&m](const corvel::TagInsert &tag) { InsertTag(m, tag); };
+    host.projectFile = [&m] { return m.ProjectFile; };
     host.tableWizard = std::move(tableWizard);
     host.help = [&m](int context) {
         if (m.services().showHelp) m.services().showHelp(context);

@@ -23,8 +23,8 @@ public:
     frmLinkSelect(frmComando *owner, const QString &tag);
     ~frmLinkSelect() override;
 
-    // The project in use (its file), "" when none; no project is in use
-    // until projects exist.
+    // The project in use (its file), "" when none; unset: the command
+    // dialog's.
     std::function<QString()> projectFile;
     // File of the current document ("" when it has none).
     std::function<QString()> documentFile;

@@ -52,6 +52,14 @@ void frmMain::SetStatusPanelText(int panel, const QString &text) {
     if (d->panels[panel - 1]->text() != text) d->panels[panel - 1]->setText(text);
 }
 
+bool frmMain::StatusPanelEnabled(int panel) const {
+    return panel >= 1 && panel <= 8 && d->panels[panel - 1]->isEnabled();
+}
+
+void frmMain::SetStatusPanelEnabled(int panel, bool on) {
+    if (panel >= 1 && panel <= 8) d->panels[panel - 1]->setEnabled(on);
+}
+
 void frmMain::ShowStatusMessage(const QString &text) {
     if (!d->toolbar->isEnabled() || d->anima->interval() == 12000) return;
     if (isVisible()) SetStatusPanelText(8, text);

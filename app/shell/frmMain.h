@@ -65,6 +65,9 @@ public:
     // Status panels 1..8.
     QString StatusPanelText(int panel) const;
     void SetStatusPanelText(int panel, const QString &text);
+    // A panel shown on or off (greyed): the lock keys, the project panel.
+    bool StatusPanelEnabled(int panel) const;
+    void SetStatusPanelEnabled(int panel, bool on);
     // The double-click action of a status panel (1..8).
     void Status_PanelDblClick(int panel);
     QProgressBar *Barra() const;

@@ -29,11 +29,7 @@ const CommandId kAttachedAtRunTime[] = {
 // Remove a row here when its command is built: the test fails while a
 // listed row has a handler.
 const CommandId kNotBuiltYet[] = {
-    // projects
-    cmd::ArquivoPrjNovo,
-    cmd::ArquivoPrjAbrir,
-    cmd::ArquivoPrjEditar,
-    cmd::ArquivoPrjFechar,
+    CommandId(), // every command is built today; keep the list for the next ones
 };
 
 template <std::size_t N> bool Listed(const CommandId (&list)[N], CommandId id) {

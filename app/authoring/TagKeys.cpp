@@ -22,42 +22,6 @@ bool FocusInDocument() {
     return false;
 }
 
-bool IsModifierKey(int key) {
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-    case Qt::Key_Super_R:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-    case Qt::Key_ScrollLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Keys that keep their editing meaning under Shift+Ctrl: the unindentation
-// of Shift+Ctrl+Tab, and selecting by words and to either end of the
-// document. Up, Down, Page Up and Page Down mean nothing to the editor under
-// Shift+Ctrl and are swallowed like the rest.
-bool KeepsEditorMeaning(int key) {
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool ShiftCtrlKey(frmMain &m, QKeyEvent *e) {
     const int key = e->key();
     if (IsModifierKey(key) || KeepsEditorMeaning(key)) return false;

@@ -25,40 +25,6 @@ QString Name(CommandId id) {
     return id.Name();
 }
 
-bool IsModifierKey(int key) {
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-    case Qt::Key_Super_R:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Keys that keep their editing meaning under Shift+Ctrl, as in Corvel: the
-// editor's unindentation (Shift+Ctrl+Tab) and selecting by words and to
-// either end of the document.
-bool KeepsEditorMeaning(int key) {
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 frmTessim::frmTessim(QWidget *parent) : QMainWindow(parent) {
@@ -192,8 +158,8 @@ bool frmTessim::eventFilter(QObject *watched, QEvent *e) {
     const Qt::KeyboardModifiers mods =
         k->modifiers() &
         (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (mods != (Qt::ShiftModifier | Qt::ControlModifier) || IsModifierKey(k->key()) ||
-        KeepsEditorMeaning(k->key()))
+    if (mods != (Qt::ShiftModifier | Qt::ControlModifier) || corvel::IsModifierKey(k->key()) ||
+        corvel::KeepsEditorMeaning(k->key()))
         return QMainWindow::eventFilter(watched, e);
     if (e->type() == QEvent::ShortcutOverride) {
         // The key is the notepad's, not a shortcut's.

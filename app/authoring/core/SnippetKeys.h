@@ -14,4 +14,14 @@ namespace corvel {
 // '=', '[', 'B', ...), or a null QChar when the key is not a character key.
 QChar SnippetKeyChar(quint32 nativeScanCode, int qtKey);
 
+// Shift, Ctrl, Alt and the other modifier and lock keys: pressing one alone
+// under Shift+Ctrl is no command.
+bool IsModifierKey(int qtKey);
+
+// Keys that keep their editing meaning under Shift+Ctrl: the unindentation
+// of Shift+Ctrl+Tab, and selecting by words and to either end of the
+// document. Up, Down, Page Up and Page Down mean nothing to the editor under
+// Shift+Ctrl and are swallowed like the rest.
+bool KeepsEditorMeaning(int qtKey);
+
 } // namespace corvel

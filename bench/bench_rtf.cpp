@@ -6,10 +6,12 @@
 // used), a colour table of 300,000, a style sheet of 300,000, 100,000 nested
 // groups and a 10 MB control word and parameter.
 #include "ColorizerRtf.h"
+#include "ControlHost.h"
 #include "RtfDocument.h"
 #include "TextCodec.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWidget>
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
@@ -49,7 +51,8 @@ double Median(int runs, const std::function<void()> &f, double *cpu) {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : QStringLiteral(CORVEL_CORPUS_DIR "/real_500k.crlf.html");
     QFile f(path);
@@ -140,6 +143,25 @@ int main(int argc, char **argv) {
         std::printf("  %-38s %10lld %8.1f %8.1f%s\n", h.name, (long long)h.rtf.size(), wall, cpu,
                     right ? "" : "  TEXT WRONG");
         hostileOk = hostileOk && right && wall < 1000;
+    }
+    // The font table through the editor component, as formatted text pasted
+    // or a temporary copy read back would go.
+    SetControlLibraryPath(QCoreApplication::applicationDirPath() +
+                          QStringLiteral("/libCorvelControl.so"));
+    QString error;
+    if (ICorvelEdit *ed = CreateCorvelEdit(nullptr, &error)) {
+        const QString rtfText = QString::fromLatin1(fonts);
+        double cpu;
+        const double wall = Median(
+            3, [&] { ed->setTextoRTF(rtfText); }, &cpu);
+        const bool right = ed->Texto() == QStringLiteral("Texto fim");
+        std::printf("  %-38s %10lld %8.1f %8.1f%s\n", "font table into the editor",
+                    (long long)fonts.size(), wall, cpu, right ? "" : "  TEXT WRONG");
+        hostileOk = hostileOk && right && wall < 1000;
+        delete ed->widget();
+    } else {
+        std::fprintf(stderr, "no editor: %s\n", qPrintable(error));
+        hostileOk = false;
     }
     return doc.text == expected && back.text == expected && hostileOk ? 0 : 2;
 }

@@ -31,7 +31,7 @@ QString RegexTooComplexText();
 class BoundedRegex {
 public:
     // Start positions one engine call covers, and the steps it may take.
-    static constexpr int kWindow = 256;
+    static constexpr int kWindow = 128;
     static constexpr int kMatchLimit = 200000;
     // Memory for backtracking when the engine runs without its compiler, KiB.
     static constexpr int kHeapLimitKiB = 65536;

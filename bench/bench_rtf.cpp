@@ -6,12 +6,14 @@
 // used), a colour table of 300,000, a style sheet of 300,000, 100,000 nested
 // groups and a 10 MB control word and parameter.
 #include "ColorizerRtf.h"
+#include "ControlHost.h"
 #include "RtfDocument.h"
 #include "TextCodec.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -49,7 +51,8 @@ double Median(int runs, const std::function<void()> &f, double *cpu) {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : QStringLiteral(CORVEL_CORPUS_DIR "/real_500k.crlf.html");
     QFile f(path);
@@ -113,7 +116,8 @@ int main(int argc, char **argv) {
     mixed += "\\par}";
     colours += "}\\cf3 Texto \\cf299999 fim\\par}";
     styles += "}Texto\\par}";
-    const QByteArray nested = "{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "}";
+    const QByteArray nested =
+        "{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "}";
     const QByteArray longWord = "{\\rtf1 \\" + QByteArray(10 * 1000 * 1000, 'a') + " x}";
     const QByteArray longNumber = "{\\rtf1 \\f" + QByteArray(10 * 1000 * 1000, '9') + " x}";
     const struct {
@@ -140,6 +144,25 @@ int main(int argc, char **argv) {
         std::printf("  %-38s %10lld %8.1f %8.1f%s\n", h.name, (long long)h.rtf.size(), wall, cpu,
                     right ? "" : "  TEXT WRONG");
         hostileOk = hostileOk && right && wall < 1000;
+    }
+    // The font table through the editor component, as formatted text pasted
+    // or a temporary copy read back would go.
+    SetControlLibraryPath(QCoreApplication::applicationDirPath() +
+                          QStringLiteral("/libCorvelControl.so"));
+    QString error;
+    if (ICorvelEdit *ed = CreateCorvelEdit(nullptr, &error)) {
+        const QString rtfText = QString::fromLatin1(fonts);
+        double cpu;
+        const double wall = Median(
+            3, [&] { ed->setTextoRTF(rtfText); }, &cpu);
+        const bool right = ed->Texto() == QStringLiteral("Texto fim");
+        std::printf("  %-38s %10lld %8.1f %8.1f%s\n", "font table into the editor",
+                    (long long)fonts.size(), wall, cpu, right ? "" : "  TEXT WRONG");
+        hostileOk = hostileOk && right && wall < 1000;
+        delete ed->widget();
+    } else {
+        std::fprintf(stderr, "no editor: %s\n", qPrintable(error));
+        hostileOk = false;
     }
     return doc.text == expected && back.text == expected && hostileOk ? 0 : 2;
 }

@@ -31,13 +31,12 @@ QString RegexTooComplexText();
 class BoundedRegex {
 public:
     // Start positions one engine call covers, and the steps it may take.
-    static constexpr int kWindow = 256;
+    static constexpr int kWindow = 128;
     static constexpr int kMatchLimit = 200000;
     // Memory for backtracking when the engine runs without its compiler, KiB.
     static constexpr int kHeapLimitKiB = 65536;
 
-    explicit BoundedRegex(const QString &pattern,
-                          QRegularExpression::PatternOptions options = {});
+    explicit BoundedRegex(const QString &pattern, QRegularExpression::PatternOptions options = {});
 
     // Validity and errors are those of the pattern as given; the offset is
     // in the given pattern.

@@ -63,7 +63,7 @@ function(corvel_tests)
     add_test(NAME ${tname} COMMAND ${tname})
     set_tests_properties(${tname} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home;CORVEL_BIN_DIR=${CORVEL_BIN_DIR};CORVEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVEL_CORPUS_DIR=${CMAKE_SOURCE_DIR}/../shared/corpus"
-      TIMEOUT 300)
+      TIMEOUT ${CORVEL_TEST_TIMEOUT})
     if(CORVEL_SANITIZE)
       target_compile_definitions(${tname} PRIVATE CORVEL_SANITIZED_BUILD)
     endif()

@@ -1,6 +1,7 @@
 // Find, replace and go-to-line of the editor component.
 #include "EditTestUtil.h"
 #include "TextSearch.h"
+#include "TimeLimits.h"
 
 using namespace edittest;
 using namespace corvel::control;
@@ -280,9 +281,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         ed->SubstituirTodos("td", "th");
-#ifndef CORVEL_SANITIZED_BUILD // the sanitizers' Debug build is several times slower
-        QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
-#endif
+        QVERIFY2(t.elapsed() < test_time::Limit(3000), qPrintable(QString::number(t.elapsed())));
         QString expected = text;
         expected.replace("td", "th");
         QCOMPARE(ed->Texto(), expected);

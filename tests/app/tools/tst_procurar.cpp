@@ -2,6 +2,7 @@
 #include "FindTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "SearchHistory.h"
+#include "TimeLimits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -231,7 +232,7 @@ private slots:
             QElapsedTimer t;
             t.start();
             d.btnRegExp_Click();
-            QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+            QVERIFY2(t.elapsed() < test_time::Limit(5000), qPrintable(QString::number(t.elapsed())));
             QCOMPARE(Sel(ed), qMakePair(5, 0));
             QCOMPARE(dialogs.messages.size(), 1);
             const RecordedMessage m = dialogs.messages.takeLast();

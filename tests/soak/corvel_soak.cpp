@@ -467,7 +467,7 @@ private:
         while (m_inst.running() && NowMs() < deadline) {
             const QMap<QString, QString> others = otherWindows();
             for (auto it = others.cbegin(); it != others.cend(); ++it) {
-                if (it.value() == QLatin1String("Gravar Alterações?")) {
+                if (it.value() == QStringLiteral("Gravar Alterações?")) {
                     // Which file it asks about is in its text, not its title:
                     // any file may have been saved.
                     answer(it.key(), it.value());

@@ -452,7 +452,7 @@ private:
             if (m_inst.running()) fail(QStringLiteral("Ctrl+Tab did not change the document"));
             return;
         }
-        if (m_inst.running() && !identifyCurrent())
+        if (m_inst.running() && !m_x.title(m_inst.window()).isEmpty() && !identifyCurrent())
             fail(QStringLiteral("unknown document in the title \"%1\"")
                      .arg(m_x.title(m_inst.window())));
     }
@@ -548,9 +548,20 @@ private:
             copies[e.file] = e.copy;
         }
         qint64 largest = 0;
-        for (const Doc &d : std::as_const(m_docs)) {
+        for (Doc &d : m_docs) {
+            // What the copy keeps is where the next trial begins, whether or
+            // not its start gets as far as reading the copies again.
             qint64 loss = 0;
             int held = -1;
+            QString copied; // the copy's typed part, when it is no known state
+            const auto carry = qScopeGuard([&d, &held, &copied] {
+                if (!copied.isNull())
+                    d.base = copied;
+                else if (held >= 0)
+                    d.base += d.typed.left(held);
+                d.typed.clear();
+                d.sentAt.clear();
+            });
             if (copies.contains(d.file)) {
                 bool ok = false;
                 const QString text = CopyText(m_inst.docs() + copies[d.file], &ok);
@@ -558,9 +569,15 @@ private:
                 held = ok ? soak::TypedCharactersHeld(text, d.shape(), d.typed) : -1;
                 // Reloaded from its file by an answer at a start that was
                 // then killed: the file's text.
-                if (held < 0 && d.typed.isEmpty() && m_versions[d.file].contains(text.toUtf8()))
+                if (held < 0 && d.typed.isEmpty() && m_versions[d.file].contains(text.toUtf8())) {
                     held = 0;
+                    copied =
+                        text.mid(d.head().size(), text.size() - d.head().size() - d.tail().size());
+                }
                 if (held < 0) {
+                    if (text.startsWith(d.head()) && text.endsWith(d.tail()))
+                        copied = text.mid(d.head().size(),
+                                          text.size() - d.head().size() - d.tail().size());
                     fail(QStringLiteral(
                              "the copy of \"%1\" is no state of its document (ends \"%2\")")
                              .arg(d.file, text.right(40)));

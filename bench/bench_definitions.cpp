@@ -52,7 +52,8 @@ int main(int argc, char **argv) {
     SetProgramFolderOverride(dir.path());
     const QString folder = dir.path() + QStringLiteral("/Comandos/");
     QDir().mkpath(folder);
-    QByteArray body = "[Comando]\r\nComando=IMG\r\nTitulo=Imagem\r\nDescricao=Insere\r\nBloco=NAO\r\n";
+    QByteArray body =
+        "[Comando]\r\nComando=IMG\r\nTitulo=Imagem\r\nDescricao=Insere\r\nBloco=NAO\r\n";
     for (int i = 0; i < n; ++i) {
         const QByteArray k = QByteArray::number(i);
         body += "[P" + k + "]\r\nTitulo=Parametro " + k + "\r\nDescricao=Descricao " + k +

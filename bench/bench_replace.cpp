@@ -86,19 +86,19 @@ bool RunRegex(ICorvelEdit *ed, const char *name, const QString &pattern, const Q
     t.start();
     const bool found = ed->ProcurarRegExp(pattern, true);
     const double findWall = t.nsecsElapsed() / 1e6, findCpu = CpuMs() - c0;
-    const QString findWhat = found                                                ? "match"
+    const QString findWhat = found                                               ? "match"
                              : ed->UltimoErro() == corvel::RegexTooComplexText() ? "too complex"
-                                                                                  : "no match";
+                                                                                 : "no match";
     bool ok = true, tooComplex = false;
     c0 = CpuMs();
     t.restart();
-    const QString replaced = corvel::RegexReplaceAll(pattern, QStringLiteral("<$&>"), text, &ok,
-                                                     &tooComplex);
+    const QString replaced =
+        corvel::RegexReplaceAll(pattern, QStringLiteral("<$&>"), text, &ok, &tooComplex);
     const double replWall = t.nsecsElapsed() / 1e6, replCpu = CpuMs() - c0;
-    const QString replWhat = tooComplex ? "too complex, text unchanged"
-                             : ok       ? QStringLiteral("%1 chars more").arg(replaced.size() -
-                                                                           text.size())
-                                        : "invalid";
+    const QString replWhat =
+        tooComplex ? "too complex, text unchanged"
+        : ok       ? QStringLiteral("%1 chars more").arg(replaced.size() - text.size())
+                   : "invalid";
     std::printf("  %-34s %7lld chars  find %8.1f ms wall %8.1f cpu (%s); replace all %8.1f ms "
                 "wall %8.1f cpu (%s)\n",
                 name, static_cast<long long>(text.size()), findWall, findCpu, qPrintable(findWhat),

@@ -11,9 +11,9 @@
 #include "TextCodec.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -116,7 +116,8 @@ int main(int argc, char **argv) {
     mixed += "\\par}";
     colours += "}\\cf3 Texto \\cf299999 fim\\par}";
     styles += "}Texto\\par}";
-    const QByteArray nested = "{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "}";
+    const QByteArray nested =
+        "{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "}";
     const QByteArray longWord = "{\\rtf1 \\" + QByteArray(10 * 1000 * 1000, 'a') + " x}";
     const QByteArray longNumber = "{\\rtf1 \\f" + QByteArray(10 * 1000 * 1000, '9') + " x}";
     const struct {

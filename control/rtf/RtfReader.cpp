@@ -85,8 +85,7 @@ public:
         FontEntry *e = nullptr;
         if (number >= 0 && number < int(dense_.size())) {
             e = &dense_[size_t(number)];
-        } else if (number >= 0 && number == int(dense_.size()) &&
-                   number <= 2 * count_ + 1024) {
+        } else if (number >= 0 && number == int(dense_.size()) && number <= 2 * count_ + 1024) {
             dense_.emplace_back();
             e = &dense_.back();
         } else {

@@ -13,10 +13,26 @@ namespace {
 // the pattern proper and stays where it is.
 bool IsStartOption(const QString &name) {
     static const char *const kNames[] = {
-        "UTF",          "UTF16",         "UCP",         "NO_AUTO_POSSESS", "NO_DOTSTAR_ANCHOR",
-        "NO_JIT",       "NO_START_OPT",  "NOTEMPTY",    "NOTEMPTY_ATSTART", "CR",
-        "LF",           "CRLF",          "ANYCRLF",     "ANY",              "NUL",
-        "BSR_ANYCRLF",  "BSR_UNICODE",   "LIMIT_DEPTH", "LIMIT_RECURSION",  "LIMIT_HEAP",
+        "UTF",
+        "UTF16",
+        "UCP",
+        "NO_AUTO_POSSESS",
+        "NO_DOTSTAR_ANCHOR",
+        "NO_JIT",
+        "NO_START_OPT",
+        "NOTEMPTY",
+        "NOTEMPTY_ATSTART",
+        "CR",
+        "LF",
+        "CRLF",
+        "ANYCRLF",
+        "ANY",
+        "NUL",
+        "BSR_ANYCRLF",
+        "BSR_UNICODE",
+        "LIMIT_DEPTH",
+        "LIMIT_RECURSION",
+        "LIMIT_HEAP",
         "LIMIT_MATCH",
     };
     for (const char *n : kNames)
@@ -79,8 +95,7 @@ QString BoundedRegex::StartOptions(const QString &pattern, QString *rest, bool *
         if (!IsStartOption(name)) break;
         // The limits are this class's to set: a pattern may not raise them,
         // and one that lowers them is held to the stricter bound anyway.
-        if (!name.startsWith(QLatin1String("LIMIT_")))
-            options += pattern.mid(i, close + 1 - i);
+        if (!name.startsWith(QLatin1String("LIMIT_"))) options += pattern.mid(i, close + 1 - i);
         if (crlfNewline && (name == QLatin1String("CRLF") || name == QLatin1String("ANYCRLF") ||
                             name == QLatin1String("ANY")))
             *crlfNewline = true;
@@ -98,16 +113,16 @@ BoundedRegex::BoundedRegex(const QString &pattern, QRegularExpression::PatternOp
     if (!m_plain.isValid()) return;
     QString rest;
     const QString start = StartOptions(pattern, &rest, &m_crlf);
-    const QString limits = QStringLiteral("(*LIMIT_MATCH=%1)(*LIMIT_HEAP=%2)")
-                               .arg(kMatchLimit)
-                               .arg(kHeapLimitKiB);
+    const QString limits =
+        QStringLiteral("(*LIMIT_MATCH=%1)(*LIMIT_HEAP=%2)").arg(kMatchLimit).arg(kHeapLimitKiB);
     // \G holds the window's first position, the lazy run steps through the
     // window one character at a time, and \K makes the match begin where
     // the pattern itself begins. The pattern's own groups keep their
     // numbers. "\E" ends a quotation the pattern left open.
     m_windowed.setPatternOptions(options);
-    m_windowed.setPattern(limits + start + QStringLiteral("\\G[\\s\\S]{0,%1}?\\K(?:").arg(kWindow - 1) +
-                          rest + QStringLiteral("\\E)"));
+    m_windowed.setPattern(limits + start +
+                          QStringLiteral("\\G[\\s\\S]{0,%1}?\\K(?:").arg(kWindow - 1) + rest +
+                          QStringLiteral("\\E)"));
     if (!m_windowed.isValid() || m_windowed.captureCount() != m_plain.captureCount()) {
         // A pattern the window cannot wrap (one that ends inside a comment
         // of extended mode): its start positions are tried by the engine,
@@ -128,8 +143,8 @@ RegexOutcome BoundedRegex::match(const QString &text, qsizetype from,
     return search(WellFormed(text, &copy), from, m, &spent);
 }
 
-RegexOutcome BoundedRegex::search(const QString &text, qsizetype from,
-                                  QRegularExpressionMatch *m, qint64 *spentNs) const {
+RegexOutcome BoundedRegex::search(const QString &text, qsizetype from, QRegularExpressionMatch *m,
+                                  qint64 *spentNs) const {
     if (!m_plain.isValid()) return RegexOutcome::NoMatch;
     const qsizetype n = text.size();
     qsizetype at = CharBoundary(text, std::clamp<qsizetype>(from, 0, n));

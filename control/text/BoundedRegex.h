@@ -36,8 +36,7 @@ public:
     // Memory for backtracking when the engine runs without its compiler, KiB.
     static constexpr int kHeapLimitKiB = 65536;
 
-    explicit BoundedRegex(const QString &pattern,
-                          QRegularExpression::PatternOptions options = {});
+    explicit BoundedRegex(const QString &pattern, QRegularExpression::PatternOptions options = {});
 
     // Validity and errors are those of the pattern as given; the offset is
     // in the given pattern.

@@ -65,10 +65,10 @@ private slots:
         QTest::newRow("empty matches") << "x*" << false << "axxb\r\nx";
         QTest::newRow("empty then longer at the same place") << "a*?" << false << "aab";
         QTest::newRow("empty matches over crlf") << "(*CRLF)x*" << false << "a\r\nb";
-        QTest::newRow("lookbehind across windows") << "(?<=a{300})b" << false
-                                                   << QString(300, 'a') + "bb";
-        QTest::newRow("matches after several windows") << "z\\d" << false
-                                                      << Repeat("abc", 3000, "z1z2");
+        QTest::newRow("lookbehind across windows")
+            << "(?<=a{300})b" << false << QString(300, 'a') + "bb";
+        QTest::newRow("matches after several windows")
+            << "z\\d" << false << Repeat("abc", 3000, "z1z2");
         QTest::newRow("surrogate pairs") << "." << false << QString::fromUtf8("a😀b😀");
         QTest::newRow("quotation left open") << "a\\Qb" << false << "xab";
         QTest::newRow("extended mode comment at the end") << "(?x) a # note" << false << "aba";
@@ -94,16 +94,16 @@ private slots:
     void runawayPatternsStop_data() {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("text");
-        QTest::newRow("nested alternation, one long run")
-            << "(a|aa)+b" << "<p>" + QString(296000, 'a') + "</p>b";
+        QTest::newRow("nested alternation, one long run") << "(a|aa)+b"
+                                                          << "<p>" + QString(296000, 'a') + "</p>b";
         QTest::newRow("nested alternation, many short runs")
             << "(a|aa)+b" << Repeat("<p>" + QString(24, 'a') + "</p>\r\n", 512000, "b");
         QTest::newRow("nested repeats") << "(x+x+)+y" << Repeat("x", 512000, "z\r\ny");
         QTest::newRow("a pattern that tries to raise the limit")
             << "(*LIMIT_MATCH=4000000000)(*NO_JIT)(a|aa)+b"
             << Repeat("<p>" + QString(24, 'a') + "</p>\r\n", 512000, "b");
-        QTest::newRow("class rescanned from every position") << "<[^>]+>\\d"
-                                                              << QString(512000, '<') + ">";
+        QTest::newRow("class rescanned from every position")
+            << "<[^>]+>\\d" << QString(512000, '<') + ">";
     }
     void runawayPatternsStop() {
         QFETCH(QString, pattern);
@@ -179,13 +179,21 @@ private slots:
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("rest");
         QTest::addColumn<bool>("crlf");
-        QTest::newRow("none") << "a(*SKIP)b" << "" << "a(*SKIP)b" << false;
-        QTest::newRow("kept and dropped")
-            << "(*UTF)(*LIMIT_MATCH=9)(*ANYCRLF)(*LIMIT_HEAP=1)x" << "(*UTF)(*ANYCRLF)"
-            << "x" << true;
-        QTest::newRow("later newline wins") << "(*CRLF)(*LF)x" << "(*CRLF)(*LF)" << "x" << false;
-        QTest::newRow("verb is not an option") << "(*FAIL)|x" << "" << "(*FAIL)|x" << false;
-        QTest::newRow("unclosed") << "(*UTF" << "" << "(*UTF" << false;
+        QTest::newRow("none") << "a(*SKIP)b"
+                              << ""
+                              << "a(*SKIP)b" << false;
+        QTest::newRow("kept and dropped") << "(*UTF)(*LIMIT_MATCH=9)(*ANYCRLF)(*LIMIT_HEAP=1)x"
+                                          << "(*UTF)(*ANYCRLF)"
+                                          << "x" << true;
+        QTest::newRow("later newline wins") << "(*CRLF)(*LF)x"
+                                            << "(*CRLF)(*LF)"
+                                            << "x" << false;
+        QTest::newRow("verb is not an option") << "(*FAIL)|x"
+                                               << ""
+                                               << "(*FAIL)|x" << false;
+        QTest::newRow("unclosed") << "(*UTF"
+                                  << ""
+                                  << "(*UTF" << false;
     }
     void startOptionsAreSplitOff() {
         QFETCH(QString, pattern);

@@ -119,8 +119,7 @@ IniDocument::Lookup IniDocument::lookup() const {
     return out;
 }
 
-QString IniDocument::Lookup::value(const QString &section, const QString &key,
-                                   bool *found) const {
+QString IniDocument::Lookup::value(const QString &section, const QString &key, bool *found) const {
     if (found) *found = false;
     const auto s = m_values.constFind(section.trimmed().toCaseFolded());
     if (s == m_values.constEnd()) return QString();

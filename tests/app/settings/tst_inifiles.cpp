@@ -131,8 +131,7 @@ private slots:
         QTest::newRow("plain") << QByteArray("[A]\nx=1\ny = 2 \n[B]\nx=3\n");
         QTest::newRow("duplicate section: the first only")
             << QByteArray("[A]\nx=1\n[b]\nz=9\n[a]\nx=2\ny=3\n");
-        QTest::newRow("duplicate key: the first")
-            << QByteArray("[A]\nx=1\nX=2\n x =3\n");
+        QTest::newRow("duplicate key: the first") << QByteArray("[A]\nx=1\nX=2\n x =3\n");
         QTest::newRow("comments, blanks, keys before any section")
             << QByteArray("k=0\n;c\n[A]\n;x=1\n\n  x=2=3\nnoequals\n=empty\n");
         QTest::newRow("header with spaces and text after it")
@@ -144,15 +143,16 @@ private slots:
         const corvel::IniDocument doc = corvel::IniDocument::fromBytes(bytes);
         const corvel::IniDocument::Lookup lookup = doc.lookup();
         QCOMPARE(lookup.sections(), doc.sections());
-        const QStringList sections = {"A", "a", " b ", "B", "Sec One", "sec one", "", "seção",
-                                      "SEÇÃO", "none"};
-        const QStringList keys = {"x", "X", " y ", "z", "k", "", "Key One", "índice", "noequals",
-                                  "none"};
+        const QStringList sections = {"A",       "a", " b ",   "B",     "Sec One",
+                                      "sec one", "",  "seção", "SEÇÃO", "none"};
+        const QStringList keys = {"x", "X",       " y ",    "z",        "k",
+                                  "",  "Key One", "índice", "noequals", "none"};
         for (const QString &sec : sections) {
             for (const QString &key : keys) {
                 bool f1 = false, f2 = false;
                 const QString v1 = doc.value(sec, key, &f1), v2 = lookup.value(sec, key, &f2);
-                QVERIFY2(v1 == v2 && f1 == f2, qPrintable(sec + "/" + key + ": " + v1 + " vs " + v2));
+                QVERIFY2(v1 == v2 && f1 == f2,
+                         qPrintable(sec + "/" + key + ": " + v1 + " vs " + v2));
             }
         }
     }

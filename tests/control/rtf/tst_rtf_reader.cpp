@@ -347,8 +347,8 @@ private slots:
             << QByteArray("\\f2000000000 x\\f7 y\\f2 z\\f3 w") << QStringList{"Z", "G", "C", ""};
         QTest::newRow("repeated number: the last entry")
             << QByteArray("{\\f1 A;}{\\f1 B;}") << QByteArray("\\f1 x") << QStringList{"B"};
-        QTest::newRow("negative number: no face") << QByteArray("{\\f-3 N;}") << QByteArray("\\f-3 x")
-                                                  << QStringList{""};
+        QTest::newRow("negative number: no face")
+            << QByteArray("{\\f-3 N;}") << QByteArray("\\f-3 x") << QStringList{""};
         QTest::newRow("second table replaces the first")
             << QByteArray("{\\f0 A;}}{\\fonttbl{\\f1 B;}") << QByteArray("\\f0 x\\f1 y")
             << QStringList{"", "B"};

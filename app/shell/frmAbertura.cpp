@@ -5,6 +5,7 @@
 #include "ControlHost.h"
 #include "Dialogs.h"
 #include "Folders.h"
+#include "ReadySignal.h"
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "StatusTexts.h"
@@ -382,6 +383,7 @@ int RunCorvel(QApplication &app, const QList<QByteArray> &arguments,
     for (const QString &text : std::as_const(early))
         r.window->Form_LinkExecute(text);
     early.clear();
+    AnnounceReadiness(r.window);
     // The program ends when the main window's close has run the whole
     // shutdown (its questions included), even when other windows (the tray
     // icon's) stay; a cancelled close keeps it running.

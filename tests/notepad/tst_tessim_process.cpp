@@ -2,48 +2,17 @@
 // with xdotool like a user: the command-line file opened, text and a
 // Shift+Ctrl snippet typed, saved and closed through the menus, the file on
 // disk checked. Without a display it still starts and ends cleanly.
-#include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include "RealCorvel.h"
+
 #include <QtTest>
+
+using real_corvel::ReadBytes;
+using real_corvel::WaitFor;
 
 class TestTessimProcess : public QObject {
     Q_OBJECT
 
     static QString Program() { return qEnvironmentVariable("CORVEL_BIN_DIR") + "/Tessim"; }
-
-    static QString XDoTool(const QString &display, const QStringList &args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), display);
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("xdotool"), args);
-        if (!p.waitForFinished(15000)) {
-            p.kill();
-            p.waitForFinished();
-            return QString();
-        }
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
-    static QString FindWindow(const QString &display, const QString &name) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 20000) {
-            const QString w = XDoTool(display, {"search", "--onlyvisible", "--name", name})
-                                  .section(QLatin1Char('\n'), 0, 0);
-            if (!w.isEmpty()) return w;
-            QTest::qWait(200);
-        }
-        return QString();
-    }
-
-    static QByteArray ReadAll(const QString &path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
 private slots:
     void startsAndShowsTheEmptyDocument() {
@@ -63,6 +32,8 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
             QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             QSKIP("Xvfb and xdotool are needed to type into a real process");
+        real_corvel::XServer x;
+        if (!x.start()) QSKIP("Xvfb could not start a display");
         QTemporaryDir dir;
         // Windows-1252 with Linux line breaks, in a folder with a space.
         QDir().mkpath(dir.filePath(QStringLiteral("meu site")));
@@ -73,26 +44,8 @@ private slots:
             f.write("<p>a\xE7\xE3o</p>\n");
         }
 
-        QProcess xvfb;
-        xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24",
-                                             "-nolisten", "tcp"});
-        QString display;
-        QElapsedTimer t;
-        t.start();
-        while (display.isEmpty() && t.elapsed() < 15000 && xvfb.state() != QProcess::NotRunning) {
-            xvfb.waitForReadyRead(200);
-            const QByteArray out = xvfb.readAllStandardOutput().trimmed();
-            if (!out.isEmpty()) display = QLatin1Char(':') + QString::fromLatin1(out);
-        }
-        if (display.isEmpty()) QSKIP("Xvfb could not start a display");
-        auto stopX = qScopeGuard([&xvfb] {
-            xvfb.terminate();
-            if (!xvfb.waitForFinished(5000)) xvfb.kill();
-            xvfb.waitForFinished();
-        });
-
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("DISPLAY"), x.display());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         QProcess p;
         p.setProcessEnvironment(env);
@@ -107,29 +60,26 @@ private slots:
             }
         });
 
-        const QString window = FindWindow(display, QStringLiteral("Tessim - \\["));
+        const QString window = x.waitForWindow(QStringLiteral("Tessim - \\["));
         QVERIFY2(!window.isEmpty(), "no Tessim window with the file's name");
-        QCOMPARE(XDoTool(display, {"getwindowname", window}),
-                 QStringLiteral("Tessim - [") + file + QLatin1Char(']'));
-        XDoTool(display, {"windowfocus", "--sync", window});
-        QTest::qWait(300);
-        XDoTool(display, {"key", "ctrl+End"});
-        XDoTool(display, {"type", "--delay", "40", "<b>ok"});
-        XDoTool(display, {"key", "ctrl+shift+1"});
-        XDoTool(display, {"type", "--delay", "40", "nota"});
+        QCOMPARE(x.title(window), QStringLiteral("Tessim - [") + file + QLatin1Char(']'));
+        QVERIFY(x.focus(window));
+        x.keys({QStringLiteral("ctrl+End")});
+        x.type(QStringLiteral("<b>ok"));
+        x.keys({QStringLiteral("ctrl+shift+1")});
+        x.type(QStringLiteral("nota"));
         // Arquivo > Salvar, then Arquivo > Sair.
-        XDoTool(display, {"key", "alt+a"});
+        x.keys({QStringLiteral("alt+a")});
         QTest::qWait(300);
-        XDoTool(display, {"key", "s"});
+        x.keys({QStringLiteral("s")});
         const QByteArray expected = "<p>a\xE7\xE3o</p>\n<b>ok<!-- nota -->";
-        t.restart();
-        while (ReadAll(file) != expected && t.elapsed() < 15000) QTest::qWait(100);
-        QCOMPARE(ReadAll(file), expected);
+        WaitFor([&] { return ReadBytes(file) == expected; }, 30000);
+        QCOMPARE(ReadBytes(file), expected);
 
-        XDoTool(display, {"key", "alt+a"});
+        x.keys({QStringLiteral("alt+a")});
         QTest::qWait(300);
-        XDoTool(display, {"key", "r"});
-        QVERIFY2(p.waitForFinished(15000), "Tessim did not close after saving");
+        x.keys({QStringLiteral("r")});
+        QVERIFY2(p.waitForFinished(30000), "Tessim did not close after saving");
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
     }

@@ -5,6 +5,7 @@
 // file handed over by a second instance, both edited before the kill.
 #include "CacheIndex.h"
 #include "FilesFixture.h"
+#include "RealCorvel.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -65,54 +66,6 @@ class TestCacheCrash : public QObject {
         QVERIFY(WriteBytes(file, content));
     }
 
-    QProcessEnvironment processEnvironment(Home &home) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("CORVEL_HOME"), home.dir.filePath(QStringLiteral("prog")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.dir.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
-        // A private runtime folder: the single-instance socket lives there.
-        const QString run = home.dir.filePath(QStringLiteral("run"));
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
-        return env;
-    }
-
-    // Runs xdotool with args on display; its standard output.
-    static QString XDoTool(const QString &display, const QStringList &args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), display);
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("xdotool"), args);
-        if (!p.waitForFinished(15000)) {
-            p.kill();
-            p.waitForFinished();
-            return QString();
-        }
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
-    // Gives the keyboard focus to the Corvel window and types keys into it.
-    static bool TypeInto(const QString &display, const QString &text, const QString &key) {
-        QString window;
-        QElapsedTimer t;
-        t.start();
-        while (window.isEmpty() && t.elapsed() < 20000) {
-            window = XDoTool(display, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                       QStringLiteral("--name"), QStringLiteral("Corvel")})
-                         .section(QLatin1Char('\n'), 0, 0);
-            if (window.isEmpty()) QTest::qWait(200);
-        }
-        if (window.isEmpty()) return false;
-        XDoTool(display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        QTest::qWait(300);
-        XDoTool(display,
-                {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
-        if (!key.isEmpty()) XDoTool(display, {QStringLiteral("key"), key});
-        return true;
-    }
-
     // Waits until the index holds an entry for file with this configuration
     // whose copy is on disk (the copy is written before the entry).
     static bool WaitForEntry(Home &home, const QString &file, const QString &configuration,
@@ -143,64 +96,35 @@ private slots:
 
     // The whole round trip on a real process typed into through X.
     void typedDocumentsSurviveAKill() {
-        if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
-        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("Xvfb and xdotool are needed to type into a real process");
+        const QString missing = real_corvel::MissingTools();
+        if (!missing.isEmpty()) QSKIP(qPrintable(missing));
         Home home;
         const QString file = home.work(QStringLiteral("digitado.html"));
         const QByteArray content = "<p>arquivo</p>\r\n";
         prepare(home, file, content);
         if (QTest::currentTestFailed()) return;
-
-        QProcess xvfb;
-        xvfb.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
-        QString display;
-        QElapsedTimer t;
-        t.start();
-        while (display.isEmpty() && t.elapsed() < 15000 && xvfb.state() != QProcess::NotRunning) {
-            xvfb.waitForReadyRead(200);
-            const QByteArray out = xvfb.readAllStandardOutput().trimmed();
-            if (!out.isEmpty()) display = QLatin1Char(':') + QString::fromLatin1(out);
-        }
-        if (display.isEmpty()) QSKIP("Xvfb could not start a display");
-        auto stopX = qScopeGuard([&xvfb] {
-            xvfb.terminate();
-            if (!xvfb.waitForFinished(5000)) xvfb.kill();
-            xvfb.waitForFinished();
-        });
-
-        QProcessEnvironment env = processEnvironment(home);
-        env.insert(QStringLiteral("DISPLAY"), display);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(program(), QStringList());
-        QVERIFY(p.waitForStarted());
-        auto stopCorvel = qScopeGuard([&p] {
-            if (p.state() != QProcess::NotRunning) {
-                ::kill(pid_t(p.processId()), SIGKILL);
-                p.waitForFinished(10000);
-            }
-        });
+        real_corvel::XServer x;
+        if (!x.start()) QSKIP("Xvfb could not start a display");
+        QDir().mkpath(home.dir.filePath(QStringLiteral("run")));
+        QFile::setPermissions(home.dir.filePath(QStringLiteral("run")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        real_corvel::Installation inst(home.dir.path());
+        inst.setEnvironment(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
+        QVERIFY2(inst.start(x, {}), qPrintable(inst.errors()));
+        QProcess &p = inst.process();
 
         // The start's empty document gets text; the auto-save records it.
-        QVERIFY(TypeInto(display, QStringLiteral("abc def"), QString()));
+        x.type(QStringLiteral("abc def"));
         QVERIFY2(WaitForEntry(home, QString(), QStringLiteral("7,0,False"), p),
                  "the unnamed document was not auto-saved");
 
         // A second instance hands the file over; it opens in a new tab
         // (the current document holds text), which is then edited: two
         // characters typed at its start and the second one selected.
-        QProcess second;
-        second.setProcessEnvironment(env);
-        second.start(program(), {file});
-        QVERIFY(second.waitForFinished(20000));
-        QCOMPARE(second.exitCode(), 0);
-        QVERIFY(TypeInto(display, QStringLiteral("XY"), QStringLiteral("shift+Left")));
+        QCOMPARE(inst.startSecond({file}), 0);
+        QVERIFY(inst.waitForTitle(x, QStringLiteral("digitado.html")));
+        inst.type(x, QStringLiteral("XY"));
+        x.keys({QStringLiteral("shift+Left")});
         QVERIFY2(WaitForEntry(home, file, QStringLiteral("1,1,False"), p),
                  "the edited file was not auto-saved");
         QVERIFY(WaitForEntry(home, QString(), QStringLiteral("7,0,False"), p));
@@ -285,7 +209,8 @@ private slots:
         if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
         Home home;
         const QString file = home.work(QStringLiteral("morto.html"));
-        const QByteArray content = "<html>\r\n<p>conte\xc3\xba" "do</p>\r\n</html>";
+        const QByteArray content = "<html>\r\n<p>conte\xc3\xba"
+                                   "do</p>\r\n</html>";
         prepare(home, file, content);
         runAndKill(home, file);
         if (QTest::currentTestFailed()) return;

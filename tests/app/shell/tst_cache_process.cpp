@@ -4,6 +4,7 @@
 // fills up or turns read-only, a save on a full disk that can only write the
 // file in place, and texts that begin with characters that look like marks.
 #include "CacheIndex.h"
+#include "RealCorvel.h"
 #include "Settings.h"
 
 #include <QDir>
@@ -19,19 +20,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using real_corvel::Installation;
+using real_corvel::ReadBytes;
+using real_corvel::WriteBytes;
+
 namespace {
 
 constexpr uid_t kNobody = 65534;
-
-QByteArray ReadBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 bool GiveTo(const QString &path, uid_t uid) {
     return ::chown(QFile::encodeName(path).constData(), uid, uid) == 0;
@@ -73,8 +68,8 @@ struct SmallDisk {
 class TestCacheProcess : public QObject {
     Q_OBJECT
 
-    QProcess m_xvfb;
-    QString m_display;
+    real_corvel::XServer x;
+    QString m_skip;
 
     QString program() const {
         return qEnvironmentVariable("CORVEL_BIN_DIR") + QStringLiteral("/Corvel");
@@ -112,76 +107,32 @@ class TestCacheProcess : public QObject {
         return ok;
     }
 
-    QProcessEnvironment environment(Home &home) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("CORVEL_HOME"), home.prog());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.dir.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.dir.filePath(QStringLiteral("run")));
-        env.insert(QStringLiteral("HOME"), home.dir.path());
-        env.insert(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        return env;
-    }
-
-    void start(QProcess &p, Home &home, const QStringList &args, bool asNobody) {
-        p.setProcessEnvironment(environment(home));
+    // Starts Corvel in home (as nobody when asked) and waits until it is
+    // ready for input.
+    bool start(Installation &p, Home &home, const QStringList &args, bool asNobody) {
+        p.setEnvironment(QStringLiteral("HOME"), home.dir.path());
+        p.setEnvironment(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
         if (asNobody)
-            p.start(QStandardPaths::findExecutable(QStringLiteral("setpriv")),
-                    QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                QStringLiteral("--clear-groups"), program()} +
-                        args);
-        else
-            p.start(program(), args);
-        QVERIFY(p.waitForStarted());
-    }
-
-    static void Kill(QProcess &p) {
-        if (p.state() == QProcess::NotRunning) return;
-        ::kill(pid_t(p.processId()), SIGKILL);
-        p.waitForFinished(10000);
-    }
-
-    QString xdotool(const QStringList &args) const {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("xdotool"), args);
-        if (!p.waitForFinished(15000)) {
-            p.kill();
-            p.waitForFinished();
-            return QString();
-        }
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+            p.setWrapper({QStandardPaths::findExecutable(QStringLiteral("setpriv")),
+                          QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                          QStringLiteral("--clear-groups")});
+        return p.start(x, args);
     }
 
     // The first visible window whose title holds name, waited for.
-    QString window(const QString &name, int ms = 60000) const {
-        QElapsedTimer t;
-        t.start();
-        do {
-            const QString w = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                       QStringLiteral("--name"), name})
-                                  .section(QLatin1Char('\n'), 0, 0);
-            if (!w.isEmpty()) return w;
-            QTest::qWait(200);
-        } while (t.elapsed() < ms);
-        return QString();
-    }
+    QString window(const QString &name, int ms = 60000) const { return x.waitForWindow(name, ms); }
 
     // Focuses the window titled name and sends keys, then types text.
     bool keysInto(const QString &name, const QStringList &keys, const QString &text = QString()) {
-        const QString w = window(name);
-        if (w.isEmpty()) return false;
-        xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), w});
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), w});
-        QTest::qWait(300);
-        for (const QString &k : keys)
-            xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), k});
-        if (!text.isEmpty())
-            xdotool(
-                {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+        if (!x.keysInto(name, keys)) return false;
+        if (!text.isEmpty()) x.type(text);
+        return true;
+    }
+    // The same into the main window of p.
+    bool keysInto(Installation &p, const QStringList &keys, const QString &text = QString()) {
+        if (!p.running()) return false;
+        p.keys(x, keys);
+        if (!text.isEmpty()) x.type(text);
         return true;
     }
 
@@ -212,30 +163,12 @@ class TestCacheProcess : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!QFileInfo(program()).isExecutable()) QSKIP("the Corvel program is not built");
-        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("Xvfb and xdotool are needed to type into a real process");
-        m_xvfb.start(QStringLiteral("Xvfb"),
-                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QElapsedTimer t;
-        t.start();
-        while (m_display.isEmpty() && t.elapsed() < 15000 &&
-               m_xvfb.state() != QProcess::NotRunning) {
-            m_xvfb.waitForReadyRead(200);
-            const QByteArray out = m_xvfb.readAllStandardOutput().trimmed();
-            if (!out.isEmpty()) m_display = QLatin1Char(':') + QString::fromLatin1(out);
-        }
-        if (m_display.isEmpty()) QSKIP("Xvfb could not start a display");
+        m_skip = real_corvel::MissingTools();
+        if (m_skip.isEmpty() && !x.start())
+            m_skip = QStringLiteral("Xvfb could not start a display");
     }
-
-    void cleanupTestCase() {
-        if (m_xvfb.state() == QProcess::NotRunning) return;
-        m_xvfb.terminate();
-        if (!m_xvfb.waitForFinished(5000)) m_xvfb.kill();
-        m_xvfb.waitForFinished();
+    void init() {
+        if (!m_skip.isEmpty()) QSKIP(qPrintable(m_skip));
     }
 
     // A file whose name holds a line break: its entry never binds the
@@ -249,22 +182,19 @@ private slots:
         QVERIFY(WriteBytes(victim, "<p>outro</p>"));
         QVERIFY(WriteBytes(file, "<p>linha</p>\r\n"));
 
-        QProcess p;
-        start(p, home, {file}, false);
-        auto stop = qScopeGuard([&p] { Kill(p); });
-        QVERIFY(
-            keysInto(QStringLiteral("Corvel"), {QStringLiteral("ctrl+End")}, QStringLiteral("XY")));
-        QVERIFY2(WaitForCopy(home, file, "XY", p), "the typed text was not auto-saved");
-        Kill(p);
+        Installation p(home.dir.path());
+        QVERIFY2(start(p, home, {file}, false), qPrintable(p.errors()));
+        QVERIFY(keysInto(p, {QStringLiteral("ctrl+End")}, QStringLiteral("XY")));
+        QVERIFY2(WaitForCopy(home, file, "XY", p.process()), "the typed text was not auto-saved");
+        p.stop();
         const QVector<corvel::CacheEntry> entries = corvel::ReadCacheIndex(home.index());
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].file, file);
         QVERIFY(!entries[0].fileDoubtful);
 
-        QProcess again;
-        start(again, home, {}, false);
-        auto stopAgain = qScopeGuard([&again] { Kill(again); });
-        QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("F5")}));
+        Installation again(home.dir.path());
+        QVERIFY2(start(again, home, {}, false), qPrintable(again.errors()));
+        QVERIFY(keysInto(again, {QStringLiteral("F5")}));
         QVERIFY2(WaitForBytes(file, "<p>linha</p>\r\nXY"), ReadBytes(file).constData());
         QCOMPARE(ReadBytes(victim), QByteArray("<p>outro</p>"));
         QVERIFY(!QFileInfo::exists(home.work(QStringLiteral("Z.html"))));
@@ -295,30 +225,28 @@ private slots:
         QVERIFY(WriteBytes(file, "<p>a</p>"));
         if (readOnly) QVERIFY(GiveTo(file, kNobody));
 
-        QProcess p;
-        start(p, home, {file}, readOnly);
-        auto stop = qScopeGuard([&p] { Kill(p); });
-        QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("ctrl+End")},
-                         QStringLiteral("um1")));
-        QVERIFY2(WaitForCopy(home, file, "um1", p), "the first auto-save did not happen");
+        Installation p(home.dir.path());
+        QVERIFY2(start(p, home, {file}, readOnly), qPrintable(p.errors()));
+        QVERIFY(keysInto(p, {QStringLiteral("ctrl+End")}, QStringLiteral("um1")));
+        QVERIFY2(WaitForCopy(home, file, "um1", p.process()), "the first auto-save did not happen");
 
         if (readOnly)
             QVERIFY(Chmod(home.docs(), 0555));
         else
             QVERIFY(Fill(home.prog()));
         // One key: the message takes the focus as soon as it appears.
-        QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("Q")}));
+        QVERIFY(keysInto(p, {QStringLiteral("Q")}));
         const QString box = window(QStringLiteral("Erro de Auto Gravação"));
         QVERIFY2(!box.isEmpty(), "no message about the failed auto-save");
-        QVERIFY(WaitForCopy(home, file, "um1", p, 100));
-        QVERIFY(!WaitForCopy(home, file, "um1Q", p, 1500));
+        QVERIFY(WaitForCopy(home, file, "um1", p.process(), 100));
+        QVERIFY(!WaitForCopy(home, file, "um1Q", p.process(), 1500));
 
         if (readOnly)
             QVERIFY(Chmod(home.docs(), 0700));
         else
             QVERIFY(QFile::remove(home.prog() + QStringLiteral("/enchimento")));
         // Written while the message still waits for its answer.
-        QVERIFY2(WaitForCopy(home, file, "um1Q", p),
+        QVERIFY2(WaitForCopy(home, file, "um1Q", p.process()),
                  "the text typed during the failure was never written");
         QVERIFY(!window(QStringLiteral("Erro de Auto Gravação"), 100).isEmpty());
         QVERIFY(keysInto(QStringLiteral("Erro de Auto Gravação"), {QStringLiteral("Return")}));
@@ -348,20 +276,18 @@ private slots:
         QVERIFY(Fill(folder));
         QVERIFY(Chmod(folder, 0555));
 
-        QProcess p;
-        start(p, home, {file}, true);
-        auto stop = qScopeGuard([&p] { Kill(p); });
-        QVERIFY(
-            keysInto(QStringLiteral("Corvel"), {QStringLiteral("ctrl+Home")}, QStringLiteral("X")));
+        Installation p(home.dir.path());
+        QVERIFY2(start(p, home, {file}, true), qPrintable(p.errors()));
+        QVERIFY(keysInto(p, {QStringLiteral("ctrl+Home")}, QStringLiteral("X")));
         QTest::qWait(300);
-        QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("F5")}));
+        QVERIFY(keysInto(p, {QStringLiteral("F5")}));
         QVERIFY2(!window(QStringLiteral("Erro de Gravação")).isEmpty(),
                  "no message about the failed save");
         QCOMPARE(ReadBytes(file), old);
 
         QVERIFY(QFile::remove(folder + QStringLiteral("/enchimento")));
         QVERIFY(keysInto(QStringLiteral("Erro de Gravação"), {QStringLiteral("Return")}));
-        QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("F5")}));
+        QVERIFY(keysInto(p, {QStringLiteral("F5")}));
         QVERIFY2(WaitForBytes(file, "X" + old), "the save in place did not happen");
         struct stat st;
         QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
@@ -385,25 +311,17 @@ private slots:
         const QString file = home.work(QStringLiteral("marca.html"));
         QVERIFY(WriteBytes(file, bytes));
 
-        QProcess p;
-        start(p, home, {file}, false);
-        auto stop = qScopeGuard([&p] { Kill(p); });
-        QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("ctrl+End")},
-                         QStringLiteral("qz9")));
-        QVERIFY2(WaitForCopy(home, file, "qz9", p), "the typed text was not auto-saved");
-        Kill(p);
+        Installation p(home.dir.path());
+        QVERIFY2(start(p, home, {file}, false), qPrintable(p.errors()));
+        QVERIFY(keysInto(p, {QStringLiteral("ctrl+End")}, QStringLiteral("qz9")));
+        QVERIFY2(WaitForCopy(home, file, "qz9", p.process()), "the typed text was not auto-saved");
+        p.stop();
 
-        QProcess again;
-        start(again, home, {}, false);
-        auto stopAgain = qScopeGuard([&again] { Kill(again); });
-        // The restored document may still be settling when the first F5
-        // comes: save again until the file shows the typed text.
-        bool saved = false;
-        for (int attempt = 0; attempt < 5 && !saved; ++attempt) {
-            QVERIFY(keysInto(QStringLiteral("Corvel"), {QStringLiteral("F5")}));
-            saved = WaitForBytes(file, bytes + "qz9", 4000);
-        }
-        QVERIFY2(saved, ReadBytes(file).toHex().constData());
+        Installation again(home.dir.path());
+        QVERIFY2(start(again, home, {}, false), qPrintable(again.errors()));
+        // Ready means ready: the first F5 saves the restored document.
+        QVERIFY(keysInto(again, {QStringLiteral("F5")}));
+        QVERIFY2(WaitForBytes(file, bytes + "qz9"), ReadBytes(file).toHex().constData());
     }
 };
 

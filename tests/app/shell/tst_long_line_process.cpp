@@ -5,6 +5,7 @@
 // holds the line with the character at its end, not split anywhere.
 #include "CacheIndex.h"
 #include "FilesFixture.h"
+#include "RealCorvel.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,35 +20,6 @@ namespace {
 // real targets.
 constexpr int kOpenBoundMs = 30000;
 constexpr int kEditBoundMs = 30000;
-
-QString XDoTool(const QString &display, const QStringList &args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral("xdotool"), args);
-    if (!p.waitForFinished(15000)) {
-        p.kill();
-        p.waitForFinished();
-        return QString();
-    }
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-// The first visible window whose name holds text, or "" after timeoutMs.
-QString WaitForWindow(const QString &display, const QString &text, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        const QString w =
-            XDoTool(display, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                              QStringLiteral("--name"), text})
-                .section(QLatin1Char('\n'), 0, 0);
-        if (!w.isEmpty()) return w;
-        QTest::qWait(100);
-    }
-    return QString();
-}
 
 QByteArray MinifiedLine(int chars) {
     QByteArray out;
@@ -66,13 +38,13 @@ private slots:
     void initTestCase() { UseControlLibrary(); }
 
     void millionCharacterLineStaysResponsive() {
-        const QString program = qEnvironmentVariable("CORVEL_BIN_DIR") + QStringLiteral("/Corvel");
-        if (!QFileInfo(program).isExecutable()) QSKIP("the Corvel program is not built");
-        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("Xvfb and xdotool are needed to drive a real process");
+        const QString missing = real_corvel::MissingTools();
+        if (!missing.isEmpty()) QSKIP(qPrintable(missing));
         Home home;
         QDir().mkpath(home.dir.filePath(QStringLiteral("config/Corvel")));
+        QDir().mkpath(home.dir.filePath(QStringLiteral("run")));
+        QFile::setPermissions(home.dir.filePath(QStringLiteral("run")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         corvel::SetSettingsFileOverride(
             home.dir.filePath(QStringLiteral("config/Corvel/Corvel.ini")));
         ApplyDefaultSettings(true);
@@ -83,66 +55,25 @@ private slots:
         const QByteArray line = MinifiedLine(1000000);
         QVERIFY(WriteBytes(file, line));
 
-        QProcess xvfb;
-        xvfb.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
-        QString display;
-        QElapsedTimer t;
-        t.start();
-        while (display.isEmpty() && t.elapsed() < 15000 && xvfb.state() != QProcess::NotRunning) {
-            xvfb.waitForReadyRead(200);
-            const QByteArray out = xvfb.readAllStandardOutput().trimmed();
-            if (!out.isEmpty()) display = QLatin1Char(':') + QString::fromLatin1(out);
-        }
-        if (display.isEmpty()) QSKIP("Xvfb could not start a display");
-        auto stopX = qScopeGuard([&xvfb] {
-            xvfb.terminate();
-            if (!xvfb.waitForFinished(5000)) xvfb.kill();
-            xvfb.waitForFinished();
-        });
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), display);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("CORVEL_HOME"), home.dir.filePath(QStringLiteral("prog")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.dir.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
-        const QString run = home.dir.filePath(QStringLiteral("run"));
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(program, {file});
-        QVERIFY(p.waitForStarted());
-        auto stopCorvel = qScopeGuard([&p] {
-            if (p.state() != QProcess::NotRunning) {
-                ::kill(pid_t(p.processId()), SIGKILL);
-                p.waitForFinished(10000);
-            }
-        });
+        real_corvel::XServer x;
+        if (!x.start()) QSKIP("Xvfb could not start a display");
+        real_corvel::Installation inst(home.dir.path());
+        inst.setEnvironment(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
+        QVERIFY(inst.launch(x, {file}));
+        QProcess &p = inst.process();
 
         // The large-file question, answered "Sim".
-        const QString question =
-            WaitForWindow(display, QStringLiteral("Arquivo Grande"), kOpenBoundMs);
+        const QString question = x.waitForWindow(QStringLiteral("Arquivo Grande"), kOpenBoundMs);
         QVERIFY2(!question.isEmpty(), "no large-file question");
-        XDoTool(display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
-        QTest::qWait(300);
-        XDoTool(display, {QStringLiteral("key"), QStringLiteral("alt+s")});
+        QVERIFY(x.focus(question));
+        x.keys({QStringLiteral("alt+s")});
         QElapsedTimer step;
         step.start();
-        const QString window =
-            WaitForWindow(display, QStringLiteral("minificado.js"), kOpenBoundMs);
-        QVERIFY2(!window.isEmpty(), "the document's window did not appear");
-        XDoTool(display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        QTest::qWait(300);
-        // Keys reach the window once it handles events again.
-        XDoTool(display, {QStringLiteral("key"), QStringLiteral("ctrl+End")});
-        XDoTool(display, {QStringLiteral("type"), QStringLiteral("Z")});
+        QVERIFY2(inst.waitReady(x, QStringLiteral("minificado.js"), kOpenBoundMs),
+                 "the document's window did not become ready");
         const qint64 openMs = step.elapsed();
         QVERIFY2(openMs < kOpenBoundMs, qPrintable(QStringLiteral("open took %1 ms").arg(openMs)));
+        x.keys({QStringLiteral("ctrl+End"), QStringLiteral("Z")});
 
         // The auto-save records the caret after the typed character at the
         // end of the line, with the copy on disk.

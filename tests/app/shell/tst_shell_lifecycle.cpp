@@ -145,38 +145,33 @@ class tst_shell_lifecycle : public QObject {
     }
 
     // Starts Corvel on the X server with file; the id of its main window,
-    // focused, or "" when it did not come up.
+    // focused once the program said it is ready, or "" when it did not come
+    // up.
     QString StartOnX(QProcess &p, const QString &file) {
-        p.setProcessEnvironment(Env(true));
+        QProcessEnvironment env = Env(true);
+        const QString ready = path(QStringLiteral("run/ready"));
+        QFile::remove(ready);
+        env.insert(QStringLiteral("CORVEL_READY_FILE"), ready);
+        p.setProcessEnvironment(env);
         p.start(real_corvel::Program(), {file});
         if (!p.waitForStarted()) return QString();
+        QByteArray said;
+        WaitFor(
+            [&] {
+                said = ReadBytes(ready);
+                return !said.isEmpty() || p.state() != QProcess::Running;
+            },
+            120000);
+        const QString window = QString::fromLatin1(said.trimmed()).section(QLatin1Char(' '), 1, 1);
+        if (window.isEmpty() || p.state() != QProcess::Running) return QString();
         const QString name = QFileInfo(file).fileName();
-        QString window;
-        WaitFor([&] {
-            if (p.state() != QProcess::Running) return true;
-            window = x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), QStringLiteral("^Corvel .*") + name})
-                         .section(QLatin1Char('\n'), 0, 0);
-            return !window.isEmpty();
-        });
-        if (window.isEmpty()) return QString();
-        x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        QTest::qWait(300);
-        return window;
+        WaitFor([&] { return x.title(window).contains(name); }, 60000);
+        return x.focus(window) ? window : QString();
     }
 
     // The visible window titled title, or "".
-    QString WaitForWindow(const QString &title, int timeoutMs = 15000) {
-        QString window;
-        WaitFor(
-            [&] {
-                window = x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                    QStringLiteral("--name"), title})
-                             .section(QLatin1Char('\n'), 0, 0);
-                return !window.isEmpty();
-            },
-            timeoutMs);
-        return window;
+    QString WaitForWindow(const QString &title, int timeoutMs = 30000) {
+        return x.waitForWindow(title, timeoutMs);
     }
 
     static void Kill(QProcess &p) {

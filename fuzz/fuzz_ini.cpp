@@ -1,6 +1,8 @@
 // The INI files and the settings store: any bytes read as a document give
 // the same bytes back; changing one value through the store's value
 // encoding reads back as that value and leaves every other value as it was.
+// Also the desktop entry files: the program an entry names reads back.
+#include "DesktopEntries.h"
 #include "FuzzSupport.h"
 #include "IniDocument.h"
 #include "Settings.h"
@@ -37,6 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const IniDocument doc = IniDocument::fromBytes(bytes);
     FUZZ_CHECK(doc.toBytes() == bytes);
+
+    (void)corvel::DesktopExecProgram(QString::fromUtf8(bytes));
+    const QString program = QLatin1Char('/') + QString::fromUtf8(bytes.left(64));
+    const QString entry = corvel::DesktopEntryText(corvel::DesktopEntry::EditWithCorvel, program);
+    if (!entry.isEmpty()) {
+        const QString exec = IniDocument::fromBytes(entry.toUtf8())
+                                 .value(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+        FUZZ_CHECK(corvel::DesktopExecProgram(exec) == program);
+    }
 
     // The value to store: the input's last bytes (line breaks, quotes,
     // backslashes and blanks included); the place: one of the document's

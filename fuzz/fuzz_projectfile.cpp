@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 #include "IniDocument.h"
 #include "ProjectFile.h"
+#include "TextCodec.h"
 
 using namespace corvel;
 
@@ -39,6 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // (class names trimmed) and every other section of the file stays.
     const IniDocument before = IniDocument::fromBytes(bytes);
     FUZZ_CHECK(WriteProject(path, read, ProjectWrite::Update));
+    // A Windows-1252 file that the rewrite left valid UTF-8 (a trimmed value
+    // held its only other byte) reads back as UTF-8: see fuzz_textcodec.
+    if (!IsValidUtf8(bytes) && IsValidUtf8(fuzz::ReadBytes(path))) return QFile::remove(path), 0;
     Project expected = read;
     expected.classes = DecodeClasses(AsStored(EncodeClasses(read.classes)));
     FUZZ_CHECK(SameProject(ReadProject(path), expected));

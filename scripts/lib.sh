@@ -17,10 +17,15 @@ CORVEL_PACKAGES=(
   nodejs php-cli
 )
 
+# What scripts/fuzz needs besides: clang with libFuzzer and the sanitizers'
+# runtime (only the fuzz tree uses them, so scripts/run does not install them).
+CORVEL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# corvel_install_packages [PACKAGE ...]: the project's packages and those given.
 corvel_install_packages() {
   local missing=()
   local p
-  for p in "${CORVEL_PACKAGES[@]}"; do
+  for p in "${CORVEL_PACKAGES[@]}" "$@"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$p")
     fi
@@ -49,4 +54,15 @@ corvel_configure() {
 corvel_build() {
   corvel_configure "$@"
   cmake --build "$CORVEL_BUILD" --parallel "$(nproc)"
+}
+
+# corvel_configure_fuzz DIR: configures the fuzz tree (clang, Debug so that
+# assertions hold, every library instrumented) in DIR.
+corvel_configure_fuzz() {
+  if [ ! -f "$1/CMakeCache.txt" ]; then
+    CC=clang CXX=clang++ cmake -S "$CORVEL_ROOT" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+      -DCORVEL_FUZZ=ON >/dev/null
+  else
+    cmake -S "$CORVEL_ROOT" -B "$1" >/dev/null
+  fi
 }

@@ -1,6 +1,7 @@
 #include "SingleInstance.h"
 
 #include "Folders.h"
+#include "HandOverText.h"
 #include "Settings.h"
 
 #include <QCryptographicHash>
@@ -22,9 +23,6 @@ namespace corvel {
 
 namespace {
 
-// Texts end with a NUL so the receiver knows it has all of it.
-constexpr char kEnd = '\0';
-constexpr qint64 kMaxText = 64 * 1024;
 constexpr qint64 kMaxRecord = 4096;
 
 QByteArray Bytes(const QString &path) {
@@ -141,9 +139,7 @@ bool SendText(const QString &name, const QString &text, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs)) return false;
-    QByteArray data = text.toUtf8().left(kMaxText);
-    data.append(kEnd);
-    socket.write(data);
+    socket.write(HandOverMessage(text));
     socket.waitForBytesWritten(timeoutMs);
     // Wait for the running instance to take it (it closes the connection).
     if (socket.state() == QLocalSocket::ConnectedState) socket.waitForDisconnected(timeoutMs);
@@ -212,12 +208,8 @@ bool SingleInstance::Listen() {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
             auto buffer = std::make_shared<QByteArray>();
             connect(s, &QLocalSocket::readyRead, this, [this, s, buffer] {
-                buffer->append(s->readAll());
-                const int end = buffer->indexOf(kEnd);
-                if (end < 0 && buffer->size() < kMaxText) return;
-                const QString text =
-                    QString::fromUtf8(buffer->left(end < 0 ? buffer->size() : end));
-                buffer->clear();
+                QString text;
+                if (!TakeHandOverText(buffer.get(), s->readAll(), &text)) return;
                 // The sender waits for the end of the connection: it comes
                 // once the text was taken (the file opened), so a start
                 // that ended has really handed its file over.

@@ -612,7 +612,8 @@ void frmMain::Form_LinkExecute(const QString &text) {
     if (ICorvelEdit *ed = CurrentEditor()) ed->Foco();
     // The sender made its name absolute; a relative one would be read
     // against this process's folder, which is not the sender's.
-    if (!text.isEmpty() && QDir::isAbsolutePath(text) && QFileInfo(text).isFile()) {
+    // (Only "/" starts one: a ":" name would reach the program's resources.)
+    if (text.startsWith(QLatin1Char('/')) && QFileInfo(text).isFile()) {
         OpenFile(text);
     }
 }

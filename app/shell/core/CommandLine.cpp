@@ -53,8 +53,10 @@ QString JoinRawArguments(const QList<QByteArray> &args, bool *unreadable) {
 
 QString AbsoluteFilePath(const QString &file, const QString &workingFolder) {
     if (file.isEmpty()) return QString();
+    // Only "/" starts an absolute name: a file name may begin with ":",
+    // which Qt's own path rules would take for one of its resources.
     const QString joined =
-        QDir::isAbsolutePath(file) ? file : workingFolder + QLatin1Char('/') + file;
+        file.startsWith(QLatin1Char('/')) ? file : workingFolder + QLatin1Char('/') + file;
     const QStringList parts = joined.split(QLatin1Char('/'));
     if (!parts.contains(QStringLiteral(".."))) return QDir::cleanPath(joined);
     // "a/../b" is where the system's own walk through a leads: when a is a

@@ -45,6 +45,10 @@ QStringList DistinctSections(const IniDocument &doc) {
     return out;
 }
 
+QString OneLine(const QString &value) {
+    return QString(value).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+}
+
 // Writes bytes into path and makes them reach the disk.
 bool WriteWhole(const QString &path, const QByteArray &bytes, QString *error) {
     QFile f(path);
@@ -113,10 +117,13 @@ bool WriteScript(const QString &path, const ScriptEntry &e, QString *error) {
         return false;
     }
     IniDocument doc = IniDocument::fromBytes(bytes);
-    // Every line break would end the value early: keep the one-line form.
-    doc.setValue(e.shortcut, kDescricao,
-                 QString(e.description).remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
-    doc.setValue(e.shortcut, kParametros, JoinScriptParameters(e.parameters));
+    // Every line break would end the value early (and what follows would
+    // read as lines of its own): keep the one-line form.
+    doc.setValue(e.shortcut, kDescricao, OneLine(e.description));
+    QStringList names;
+    for (const QString &name : e.parameters)
+        names << OneLine(name);
+    doc.setValue(e.shortcut, kParametros, JoinScriptParameters(names));
     doc.setValue(e.shortcut, kSaida, TemplateToStored(e.output));
     return doc.save(path, error);
 }

@@ -94,7 +94,9 @@ QList<Message> MessageReader::feed(const QByteArray &bytes) {
         start = end + 1;
     }
     m_buffer.remove(0, start);
-    if (m_buffer.size() > m_max) {
+    // Room for the "\r" of a CR LF end, which the line's length leaves out:
+    // a line at the limit is kept however its bytes arrive.
+    if (m_buffer.size() > m_max + 1) {
         // The rest of an overlong line is dropped as it arrives.
         m_buffer.clear();
         m_discarding = true;

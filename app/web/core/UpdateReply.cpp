@@ -40,8 +40,11 @@ QByteArray UpdateRequest(const QString &runs, const QString &version, const QStr
     // break the request line is percent-encoded.
     const QByteArray r = QUrl::toPercentEncoding(runs);
     const QByteArray v = QUrl::toPercentEncoding(version, ".");
-    QByteArray h = host.toUtf8();
-    h.replace('\r', "").replace('\n', "");
+    // No control character of the host (a line break, a NUL) reaches the
+    // request.
+    QByteArray h;
+    for (const char c : host.toUtf8())
+        if (uchar(c) >= 0x20 && c != 0x7F) h += c;
     return "GET /download/check/?usuario=FREE&registro=FREE&runs=" + r + "&versao=" + v +
            " HTTP/1.1\r\n"
            "User-Agent: Corvel " +

@@ -47,6 +47,9 @@ private slots:
         QTest::newRow("blank inside") << "meu arquivo.html"
                                       << "/tmp"
                                       << "/tmp/meu arquivo.html";
+        QTest::newRow("colon first") << ":notas.html"
+                                     << "/tmp/a"
+                                     << "/tmp/a/:notas.html";
         QTest::newRow("empty") << ""
                                << "/tmp"
                                << "";

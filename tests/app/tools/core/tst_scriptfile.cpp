@@ -184,6 +184,26 @@ private slots:
         QCOMPARE(SplitScriptParameters(stored), used);
     }
 
+    // A line break typed or pasted into a parameter box never starts a line
+    // of its own in the file (it would read as another key).
+    void parameterNamesStayOnOneLine_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("readBack");
+        QTest::newRow("break inside a name")
+            << QStringList{"Nom\ne", "Idade"} << QStringList{"Nome", "Idade"};
+        QTest::newRow("break before a key")
+            << QStringList{"a\r\nSaida=x"} << QStringList{"aSaida=x"};
+    }
+    void parameterNamesStayOnOneLine() {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, readBack);
+        QVERIFY(WriteScript(path, {"P", "d", names, "o"}));
+        const ScriptEntry back = ReadScript(path, "P");
+        QCOMPARE(back.parameters, readBack);
+        QCOMPARE(back.output, QString("o"));
+        QCOMPARE(ReadAll(path).count('\n'), 4);
+    }
+
     void shortcutRow_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("row");

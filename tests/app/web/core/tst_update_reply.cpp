@@ -21,6 +21,24 @@ private slots:
         QVERIFY(odd.startsWith("GET /download/check/?usuario=FREE&registro=FREE&runs=1%202%0D%0A"));
     }
 
+    // Control characters of the host never reach the request: one request
+    // line, two header lines, one empty line, nothing after it.
+    void requestHostControls_data() {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("NUL") << QString::fromLatin1("h\0ost", 5) << QByteArray("host");
+        QTest::newRow("tab and DEL") << QString("h\to\x7Fst") << QByteArray("host");
+        QTest::newRow("bare line feed") << QString("h\nX: y") << QByteArray("hX: y");
+        QTest::newRow("accented kept") << QString("são.example") << QByteArray("são.example");
+    }
+    void requestHostControls() {
+        QFETCH(QString, host);
+        QFETCH(QByteArray, sent);
+        const QByteArray r = UpdateRequest("1", "5.1.0", host);
+        QVERIFY(r.endsWith("\r\nHost: " + sent + "\r\n\r\n"));
+        QCOMPARE(r.count('\n'), 4);
+    }
+
     void server_data() {
         QTest::addColumn<QString>("override");
         QTest::addColumn<QString>("host");

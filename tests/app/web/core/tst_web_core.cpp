@@ -170,6 +170,27 @@ private slots:
         QCOMPARE(reader.skipped(), 2);
     }
 
+    // A line right at the limit, ended by CR LF, is one message whether its
+    // "\r" comes with the text or with the line feed.
+    void readerLimitIgnoresTheSplit_data() {
+        QTest::addColumn<int>("firstPart"); // bytes in the first arrival
+        QTest::addColumn<int>("messages");
+        const int line = 4 + 60; // "URL\t" and the address: 64 bytes
+        QTest::newRow("whole") << line + 2 << 1;
+        QTest::newRow("CR with the text") << line + 1 << 1;
+        QTest::newRow("CR with the line feed") << line << 1;
+    }
+    void readerLimitIgnoresTheSplit() {
+        QFETCH(int, firstPart);
+        QFETCH(int, messages);
+        const QByteArray bytes = "URL\t" + QByteArray(60, 'a') + "\r\n";
+        MessageReader reader(64);
+        QList<Message> got = reader.feed(bytes.left(firstPart));
+        got += reader.feed(bytes.mid(firstPart));
+        QCOMPARE(got.size(), messages);
+        QCOMPARE(reader.skipped(), 0);
+    }
+
     void previewEncodingFollowsTheFile_data() {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file
         QTest::addColumn<corvel::TextEncoding>("encoding");
@@ -269,7 +290,8 @@ private slots:
         QCOMPARE(InternalBrowserProgram(), program);
         QCOMPARE(CanRunInternalBrowser(), can);
         SetInternalBrowserProgramOverride(QString());
-        QCOMPARE(InternalBrowserProgram(), PrivateProgramFolder() + QStringLiteral("/CorvelBrowser"));
+        QCOMPARE(InternalBrowserProgram(),
+                 PrivateProgramFolder() + QStringLiteral("/CorvelBrowser"));
     }
 };
 

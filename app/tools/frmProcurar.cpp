@@ -132,7 +132,12 @@ frmProcurar::frmProcurar(ICorvelEdit *editor, QWidget *parent, std::function<voi
     AttachDialogKeys(this, {{Qt::Key_Escape, [this] { reject(); }}});
 }
 
-frmProcurar::~frmProcurar() = default;
+frmProcurar::~frmProcurar() {
+    // While the dialog's widgets are torn down the focus leaves the search
+    // box, and the combo box then reports an item as activated: no handler of
+    // this dialog, already half destroyed by then, may run.
+    if (cmbProcurar) cmbProcurar->disconnect(this);
+}
 
 ICorvelEdit *frmProcurar::Editor() const {
     return m_editorWidget ? m_editor : nullptr;

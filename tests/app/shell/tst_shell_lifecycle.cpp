@@ -108,9 +108,12 @@ class tst_shell_lifecycle : public QObject {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         corvel::SetSettingsFileOverride(ini());
         ApplyDefaultSettings(true);
-        for (const auto &[key, value] : {std::pair{"Splash", "0"}, std::pair{"AutoColor", "0"},
-                                         std::pair{"AutoSave", autoSave.toLatin1().constData()}})
-            WriteSetting(QStringLiteral("Configuracao"), QLatin1String(key), QLatin1String(value));
+        // The pairs hold QStrings: a pointer into a temporary byte array would
+        // dangle by the time the loop reads it.
+        for (const auto &[key, value] : {std::pair{QStringLiteral("Splash"), QStringLiteral("0")},
+                                         std::pair{QStringLiteral("AutoColor"), QStringLiteral("0")},
+                                         std::pair{QStringLiteral("AutoSave"), autoSave}})
+            WriteSetting(QStringLiteral("Configuracao"), key, value);
         corvel::SetSettingsFileOverride(QString());
     }
 

@@ -1,13 +1,19 @@
 // Times the RTF model over the 512,000-character corpus page: reading the
 // colouriser's RTF of it (string and byte forms), writing the coloured
 // document back as RTF, and reading that again. Prints medians in ms.
+// Then hostile input, each of which must read in under a second: a font
+// table of 300,000 entries (also with alternating code pages and every font
+// used), a colour table of 300,000, a style sheet of 300,000, 100,000 nested
+// groups and a 10 MB control word and parameter.
 #include "ColorizerRtf.h"
+#include "ControlHost.h"
 #include "RtfDocument.h"
 #include "TextCodec.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -45,7 +51,8 @@ double Median(int runs, const std::function<void()> &f, double *cpu) {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : QStringLiteral(CORVEL_CORPUS_DIR "/real_500k.crlf.html");
     QFile f(path);
@@ -89,5 +96,73 @@ int main(int argc, char **argv) {
     std::printf("  Write(coloured document)   %8.2f %8.2f  (%lld bytes)\n", write, cWrite,
                 (long long)written.size());
     std::printf("  Read(own RTF)              %8.2f %8.2f\n", readOwn, cReadOwn);
-    return doc.text == expected && back.text == expected ? 0 : 2;
+
+    const int n = 300000;
+    QByteArray fonts = "{\\rtf1\\ansi\\deff0{\\fonttbl";
+    QByteArray mixed = fonts;
+    QByteArray colours = "{\\rtf1\\ansi{\\colortbl;";
+    QByteArray styles = "{\\rtf1\\ansi{\\stylesheet";
+    for (int i = 0; i < n; ++i) {
+        const QByteArray k = QByteArray::number(i);
+        fonts += "{\\f" + k + "\\fnil\\fcharset0 Fonte " + k + ";}";
+        mixed += "{\\f" + k + "\\fcharset" + (i % 2 ? "128" : "0") + " F\\'82\\'a0" + k + ";}";
+        colours += "\\red" + QByteArray::number(i % 256) + "\\green1\\blue2;";
+        styles += "{\\s" + k + "\\f1 Estilo " + k + ";}";
+    }
+    fonts += "}\\f1 Texto \\f299999 fim\\par}";
+    mixed += "}";
+    for (int i = 0; i < n; ++i)
+        mixed += "\\f" + QByteArray::number(i) + " \\'82\\'a0";
+    mixed += "\\par}";
+    colours += "}\\cf3 Texto \\cf299999 fim\\par}";
+    styles += "}Texto\\par}";
+    const QByteArray nested =
+        "{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "}";
+    const QByteArray longWord = "{\\rtf1 \\" + QByteArray(10 * 1000 * 1000, 'a') + " x}";
+    const QByteArray longNumber = "{\\rtf1 \\f" + QByteArray(10 * 1000 * 1000, '9') + " x}";
+    const struct {
+        const char *name;
+        const QByteArray &rtf;
+        int textSize;
+    } hostile[] = {
+        {"font table, 300,000 entries", fonts, 9},
+        {"  the same, code pages mixed, all used", mixed, n + n / 2},
+        {"colour table, 300,000 entries", colours, 9},
+        {"style sheet, 300,000 entries", styles, 5},
+        {"100,000 nested groups", nested, 1},
+        {"10 MB control word", longWord, 1},
+        {"10 MB parameter", longNumber, 1},
+    };
+    bool hostileOk = true;
+    std::printf("hostile input (each under 1 s)    bytes       wall      cpu\n");
+    for (const auto &h : hostile) {
+        rtf::Document d;
+        double cpu;
+        const double wall = Median(
+            3, [&] { rtf::Read(h.rtf, &d); }, &cpu);
+        const bool right = d.text.size() == h.textSize;
+        std::printf("  %-38s %10lld %8.1f %8.1f%s\n", h.name, (long long)h.rtf.size(), wall, cpu,
+                    right ? "" : "  TEXT WRONG");
+        hostileOk = hostileOk && right && wall < 1000;
+    }
+    // The font table through the editor component, as formatted text pasted
+    // or a temporary copy read back would go.
+    SetControlLibraryPath(QCoreApplication::applicationDirPath() +
+                          QStringLiteral("/libCorvelControl.so"));
+    QString error;
+    if (ICorvelEdit *ed = CreateCorvelEdit(nullptr, &error)) {
+        const QString rtfText = QString::fromLatin1(fonts);
+        double cpu;
+        const double wall = Median(
+            3, [&] { ed->setTextoRTF(rtfText); }, &cpu);
+        const bool right = ed->Texto() == QStringLiteral("Texto fim");
+        std::printf("  %-38s %10lld %8.1f %8.1f%s\n", "font table into the editor",
+                    (long long)fonts.size(), wall, cpu, right ? "" : "  TEXT WRONG");
+        hostileOk = hostileOk && right && wall < 1000;
+        delete ed->widget();
+    } else {
+        std::fprintf(stderr, "no editor: %s\n", qPrintable(error));
+        hostileOk = false;
+    }
+    return doc.text == expected && back.text == expected && hostileOk ? 0 : 2;
 }

@@ -1,5 +1,7 @@
 #include "TextSearch.h"
 
+#include "BoundedRegex.h"
+
 #include <QRegularExpression>
 
 namespace corvel::control {
@@ -189,7 +191,7 @@ bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, in
     QRegularExpression::PatternOptions opts = QRegularExpression::NoPatternOption;
     if (ignoreCase) opts |= QRegularExpression::CaseInsensitiveOption;
     QVector<int> origin;
-    const QRegularExpression re(AdaptPattern(pattern, &origin), opts);
+    const BoundedRegex re(AdaptPattern(pattern, &origin), opts);
     if (!re.isValid()) {
         if (error) {
             // The place in the user's pattern, counted from 1.
@@ -202,9 +204,8 @@ bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, in
         }
         return false;
     }
-    QRegularExpressionMatchIterator it = re.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
+    bool hit = false;
+    const RegexOutcome outcome = re.forEach(text, [&](const QRegularExpressionMatch &m) {
         const int s = int(m.capturedStart());
         // Forward only: a match at the very start counts when the caret is
         // there with nothing selected.
@@ -213,10 +214,16 @@ bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, in
                 found->start = s;
                 found->length = int(m.capturedLength());
             }
-            return true;
+            hit = true;
+            return false;
         }
+        return true;
+    });
+    if (outcome == RegexOutcome::TooComplex) {
+        if (error) *error = RegexTooComplexText();
+        return false;
     }
-    return false;
+    return hit;
 }
 
 } // namespace corvel::control

@@ -32,7 +32,9 @@ QVector<int> FindAllForReplace(const QString &text, const QString &needle,
 // selStart, or at 0 when selStart is 0 and nothing is selected, wins.
 // Returns false when nothing qualifies; an invalid pattern returns false and
 // sets *error to a description that names the position in pattern, counted
-// from 1 (otherwise *error is cleared).
+// from 1; a search that reaches the work limit (see BoundedRegex) returns
+// false with *error set to RegexTooComplexText() (otherwise *error is
+// cleared).
 bool FindRegExp(const QString &text, const QString &pattern, bool ignoreCase, int selStart,
                 int selLength, Match *found, QString *error);
 

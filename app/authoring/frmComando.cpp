@@ -250,6 +250,7 @@ void frmComando::buildForm() {
 }
 
 QString frmComando::read(const QString &section, const char *key) const {
+    if (m_file) return m_file->value(section, QLatin1String(key));
     return ReadIniValue(section, QLatin1String(key), m_path);
 }
 
@@ -279,10 +280,11 @@ bool frmComando::Form_Load() {
             fail(QStringLiteral("Inexistente"), MissingJsText());
             return false;
         }
-        const QStringList names = CommandParameterNames(m_path);
+        m_file.emplace(m_path);
+        const QStringList names = m_file->parameterNames();
         QString fault;
         try {
-            fault = ValidateCommandFile(m_path, names);
+            fault = ValidateCommandFile(*m_file, names);
         } catch (const std::exception &) {
             fail(QStringLiteral("Erro de Validação"),
                  CommandFormErrorText(QStringLiteral("validar")));

@@ -3,6 +3,7 @@
 // it walks the element's parameters (one page of controls each, created in
 // Frame1), a style page and a script-event page, previews the start tag in
 // txtResultado and writes it into the current document.
+#include "CommandFile.h"
 #include "CommandResult.h"
 #include "TagText.h"
 #include "corvel/ICorvelEdit.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QGridLayout;
@@ -121,6 +123,9 @@ private:
     void cmbJSEvento_Change();
     void txtJSAcao_Change();
     QString read(const QString &section, const char *key) const;
+    // The definition file as read once at load (values looked up in constant
+    // time, so that a file with thousands of parameters opens at once).
+    std::optional<corvel::CommandFileReader> m_file;
 
     QString m_fileName;
     QString m_path;

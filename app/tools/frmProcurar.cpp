@@ -1,5 +1,6 @@
 #include "frmProcurar.h"
 
+#include "BoundedRegex.h"
 #include "Dialogs.h"
 #include "FindOptions.h"
 #include "SearchHistory.h"
@@ -249,18 +250,18 @@ void frmProcurar::btnRegExp_Click() {
     if (!found) {
         // An invalid pattern is no "not found": say what is wrong and where,
         // and do not retry from the start.
-        const QString error = ed->UltimoErro();
-        if (!error.isEmpty()) {
-            Beep();
-            Message(this,
-                    QStringLiteral("A expressão procurada não é uma expressão regular válida.") +
-                        QStringLiteral("\r\n\r\n") + error,
-                    QStringLiteral("Expressão Inválida"), MsgIcon::Warning, MsgButtons::Ok);
-            return;
-        }
+        if (RegExpFailed(ed)) return;
         if (chkInicio->isChecked()) {
+            const int selStart = ed->SelInicio(), selLength = ed->SelTamanho();
             CaretToStart(ed);
             found = ed->ProcurarRegExp(s, ignoreCase);
+            if (!found && !ed->UltimoErro().isEmpty()) {
+                // Stopped at the work limit: the selection stays where it was.
+                ed->setSelInicio(selStart);
+                ed->setSelTamanho(selLength);
+                RegExpFailed(ed);
+                return;
+            }
             if (!found) Beep();
         } else {
             Beep();
@@ -268,6 +269,21 @@ void frmProcurar::btnRegExp_Click() {
     }
     if (found && ed->SelTamanho() > 0) m_regexMatch = RegexMatch{ed->SelInicio(), ed->SelTexto()};
     PlaceDialog();
+}
+
+bool frmProcurar::RegExpFailed(ICorvelEdit *ed) {
+    const QString error = ed->UltimoErro();
+    if (error.isEmpty()) return false;
+    Beep();
+    if (error == RegexTooComplexText())
+        Message(this, error, QStringLiteral("Expressão Complexa"), MsgIcon::Warning,
+                MsgButtons::Ok);
+    else
+        Message(this,
+                QStringLiteral("A expressão procurada não é uma expressão regular válida.") +
+                    QStringLiteral("\r\n\r\n") + error,
+                QStringLiteral("Expressão Inválida"), MsgIcon::Warning, MsgButtons::Ok);
+    return true;
 }
 
 bool frmProcurar::SelectionIsRegexMatch(ICorvelEdit *ed) const {

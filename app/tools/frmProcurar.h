@@ -78,6 +78,9 @@ private:
         int start = -1;
         QString text;
     };
+    // Reports a failed regular-expression search (invalid or too complex);
+    // false when the search merely found nothing.
+    bool RegExpFailed(ICorvelEdit *ed);
     bool SelectionIsRegexMatch(ICorvelEdit *ed) const;
 
     void Beep() const;

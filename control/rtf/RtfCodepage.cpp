@@ -167,12 +167,26 @@ void ByteDecoder::setCodepage(int codepage, std::u16string *out) {
     flush(out);
     cp_ = codepage;
     table_ = Table1252().data();
+    // The converter of a multi-byte page is kept for when the page comes
+    // back: a font table that alternates pages would otherwise open a
+    // converter for every entry.
+    if (multiCp_ != 0) {
+        parked_.emplace_back(multiCp_, std::move(multi_));
+        multiCp_ = 0;
+    }
     multi_ = QStringDecoder();
     if (codepage == 1252) return;
     const PageInfo &page = Page(codepage);
     if (!page.known) return; // unknown pages read as Windows-1252
     if (IsMultiByte(codepage)) {
         table_ = nullptr;
+        multiCp_ = codepage;
+        for (auto it = parked_.begin(); it != parked_.end(); ++it) {
+            if (it->first != codepage) continue;
+            multi_ = std::move(it->second);
+            parked_.erase(it);
+            return;
+        }
         multi_ =
             QStringDecoder(ConverterName(codepage).constData(), QStringConverter::Flag::Stateless);
     } else {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringDecoder>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace corvel::rtf::detail {
 
@@ -39,6 +41,8 @@ private:
     int cp_ = 1252;
     const char16_t *table_; // high half of a single-byte page; null: multi-byte
     QStringDecoder multi_;  // the converter of a multi-byte page
+    int multiCp_ = 0;       // its page; 0: none
+    std::vector<std::pair<int, QStringDecoder>> parked_; // converters of earlier pages
     QByteArray pending_;
 };
 

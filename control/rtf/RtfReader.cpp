@@ -65,8 +65,49 @@ struct State {
 };
 
 struct FontEntry {
-    int face = -1; // index into the interned face names
+    QString name;
+    int face = -2; // index into the interned face names; -1: none; -2: not yet interned
     int cp = 0;
+    bool present = false;
+};
+
+// The font table by font number. Numbers are usually 0, 1, 2 ...: those sit
+// in a vector (grown only as far as the table is long, so one huge number
+// costs no memory); any other number goes to a hash.
+class FontTable {
+public:
+    void clear() {
+        dense_.clear();
+        sparse_.clear();
+        count_ = 0;
+    }
+    FontEntry &insert(int number) {
+        FontEntry *e = nullptr;
+        if (number >= 0 && number < int(dense_.size())) {
+            e = &dense_[size_t(number)];
+        } else if (number >= 0 && number == int(dense_.size()) && number <= 2 * count_ + 1024) {
+            dense_.emplace_back();
+            e = &dense_.back();
+        } else {
+            e = &sparse_[number];
+        }
+        if (!e->present) ++count_;
+        *e = FontEntry();
+        e->present = true;
+        return *e;
+    }
+    FontEntry *find(int number) {
+        if (number >= 0 && number < int(dense_.size()))
+            return dense_[size_t(number)].present ? &dense_[size_t(number)] : nullptr;
+        const auto it = sparse_.find(number);
+        return it == sparse_.end() ? nullptr : &it.value();
+    }
+    const FontEntry *find(int number) const { return const_cast<FontTable *>(this)->find(number); }
+
+private:
+    std::vector<FontEntry> dense_;
+    QHash<int, FontEntry> sparse_;
+    int count_ = 0;
 };
 
 inline bool IsLetter(unsigned c) {
@@ -471,22 +512,33 @@ private:
     void finishFont() {
         nameDecoder_.flush(&fontName_);
         if (fontNum_ != INT_MIN) {
-            QString name = Units(fontName_);
-            name = name.trimmed();
-            int face = faceIds_.value(name, -1);
-            if (face < 0 && !name.isEmpty()) { // an empty name is no face at all
-                face = int(faces_.size());
-                faces_.append(name);
-                faceIds_.insert(name, face);
-            }
-            fonts_.insert(fontNum_, FontEntry{face, fontCp_});
+            FontEntry &e = fonts_.insert(fontNum_);
+            e.name = Units(fontName_).trimmed();
+            e.cp = fontCp_;
         }
         resetFontEntry();
     }
 
     int fontCodepage(int font) const {
-        const auto it = fonts_.constFind(font);
-        return it == fonts_.constEnd() ? 0 : it->cp;
+        const FontEntry *e = fonts_.find(font);
+        return e ? e->cp : 0;
+    }
+
+    // The interned face of a font, when text in it is first met: a table of
+    // many fonts costs no hashing of the names nobody uses.
+    int fontFace(int font) {
+        FontEntry *e = fonts_.find(font);
+        if (!e) return -1;
+        if (e->face == -2) {
+            int face = faceIds_.value(e->name, -1);
+            if (face < 0 && !e->name.isEmpty()) { // an empty name is no face at all
+                face = int(faces_.size());
+                faces_.append(e->name);
+                faceIds_.insert(e->name, face);
+            }
+            e->face = face;
+        }
+        return e->face;
     }
 
     // ---- the colour table
@@ -590,7 +642,7 @@ private:
     void closeRun() {
         if (!runOpen_ || out_.size() <= runStart_) return;
         FormatKey key{-1, run_.size, -1, run_.bold, run_.italic};
-        if (run_.font >= 0) key.face = fonts_.value(run_.font).face;
+        if (run_.font >= 0) key.face = fontFace(run_.font);
         if (run_.color >= 0 && run_.color < int(colors_.size())) key.color = colors_[run_.color];
         if (key == FormatKey{-1, 0, -1, false, false}) return; // the default format
         int index = formatIndex_.value(key, -1);
@@ -651,7 +703,7 @@ private:
     int deff_ = 0;
     detail::ByteDecoder decoder_;
 
-    QHash<int, FontEntry> fonts_;
+    FontTable fonts_;
     int fontNum_ = INT_MIN;
     int fontCp_ = 0;
     bool fontCpg_ = false;

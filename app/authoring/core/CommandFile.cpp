@@ -6,6 +6,8 @@
 #include "IniFiles.h"
 #include "Settings.h"
 
+#include <QSet>
+
 namespace corvel {
 
 namespace {
@@ -17,14 +19,38 @@ constexpr int kMaxValue = 2047;
 } // namespace
 
 struct CommandFileReader::Data {
-    IniDocument doc;
+    IniDocument::Lookup values;
 };
 
 CommandFileReader::CommandFileReader(const QString &path)
-    : d(std::make_shared<Data>(Data{IniDocument::load(path)})) {}
+    : d(std::make_shared<Data>(Data{IniDocument::load(path).lookup()})) {}
 
 QString CommandFileReader::value(const QString &section, const QString &key) const {
-    return d->doc.value(section, key).trimmed().left(kMaxValue);
+    return d->values.value(section, key).trimmed().left(kMaxValue);
+}
+
+namespace {
+
+// The section names as one comma-separated list splits them (a name with a
+// comma gives two), in upper case, without "COMANDO" and repeats.
+QStringList ParameterNames(const QStringList &sections) {
+    QStringList names;
+    QSet<QString> seen;
+    for (const QString &s : sections.join(QLatin1Char(',')).split(QLatin1Char(','))) {
+        const QString upper = s.toUpper();
+        if (upper == QLatin1String("COMANDO") || seen.contains(upper)) continue;
+        seen.insert(upper);
+        names << upper;
+    }
+    return names;
+}
+
+} // namespace
+
+QStringList CommandFileReader::parameterNames() const {
+    const QStringList sections = d->values.sections();
+    if (sections.isEmpty()) return {};
+    return ParameterNames(sections);
 }
 
 QString CommandsFolder() {
@@ -32,15 +58,7 @@ QString CommandsFolder() {
 }
 
 QStringList CommandParameterNames(const QString &path) {
-    const QString list = ListIniSections(path);
-    QStringList names;
-    if (list.isEmpty()) return names;
-    for (const QString &s : list.split(QLatin1Char(','))) {
-        const QString upper = s.toUpper();
-        if (upper == QLatin1String("COMANDO") || names.contains(upper)) continue;
-        names << upper;
-    }
-    return names;
+    return CommandFileReader(path).parameterNames();
 }
 
 ParamKind ParamKindOf(const QString &tipo) {
@@ -56,8 +74,11 @@ ParamKind ParamKindOf(const QString &tipo) {
 }
 
 QString ValidateCommandFile(const QString &path, const QStringList &parameters) {
-    const CommandFileReader file(path);
-    auto Read = [&file](const QString &section, const char *key, const QString &) {
+    return ValidateCommandFile(CommandFileReader(path), parameters);
+}
+
+QString ValidateCommandFile(const CommandFileReader &file, const QStringList &parameters) {
+    auto Read = [&file](const QString &section, const char *key) {
         return file.value(section, QLatin1String(key));
     };
     QString section, key;
@@ -66,7 +87,7 @@ QString ValidateCommandFile(const QString &path, const QStringList &parameters) 
         key = k;
     };
     for (const char *k : {"Comando", "Titulo", "Bloco", "Descricao"})
-        if (Read(kComando, k, path).isEmpty()) record(kComando, QLatin1String(k));
+        if (Read(kComando, k).isEmpty()) record(kComando, QLatin1String(k));
     if (parameters.isEmpty())
         record(QStringLiteral("(parâmetros)"), QStringLiteral("(nenhum existente)"));
     if (!section.isEmpty() || !key.isEmpty()) return section + QLatin1Char(',') + key;
@@ -77,25 +98,25 @@ QString ValidateCommandFile(const QString &path, const QStringList &parameters) 
             record(p, QLatin1String(k));
             fault = true;
         };
-        if (Read(p, "Descricao", path).isEmpty()) fail("Descricao");
-        if (Read(p, "Titulo", path).isEmpty()) fail("Titulo");
-        const QString tamanho = Read(p, "Tamanho", path);
+        if (Read(p, "Descricao").isEmpty()) fail("Descricao");
+        if (Read(p, "Titulo").isEmpty()) fail("Titulo");
+        const QString tamanho = Read(p, "Tamanho");
         if (tamanho.isEmpty()) fail("Tamanho");
         // A width that is no number, zero or negative would give a control
         // that cannot be drawn: refuse it here like zero.
         const long long width = SettingNumber(tamanho);
         if (width <= 0 || width > 60) fail("Tamanho");
         if (!fault) {
-            switch (ParamKindOf(Read(p, "Tipo", path))) {
+            switch (ParamKindOf(Read(p, "Tipo"))) {
             case ParamKind::Select:
-                if (Read(p, "Valores", path).isEmpty()) fail("Valores");
+                if (Read(p, "Valores").isEmpty()) fail("Valores");
                 break;
             case ParamKind::Text:
-                if (Read(p, "Maximo", path).isEmpty()) fail("Maximo");
+                if (Read(p, "Maximo").isEmpty()) fail("Maximo");
                 break;
             case ParamKind::Check:
-                if (Read(p, "Texto", path).isEmpty()) fail("Texto");
-                if (Read(p, "Checado", path).isEmpty()) fail("Checado");
+                if (Read(p, "Texto").isEmpty()) fail("Texto");
+                if (Read(p, "Checado").isEmpty()) fail("Checado");
                 break;
             case ParamKind::Invalid:
                 fail("Tipo");

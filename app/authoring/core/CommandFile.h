@@ -18,11 +18,15 @@ QString CommandsFolder();
 QStringList CommandParameterNames(const QString &path);
 
 // A definition file read once, with the value rules of ReadIniValue (trimmed,
-// at most 2047 characters, "" when missing; names match in any case).
+// at most 2047 characters, "" when missing; names match in any case). Each
+// value is found in constant time, so a file with thousands of parameters
+// reads in time linear in its size.
 class CommandFileReader {
 public:
     explicit CommandFileReader(const QString &path);
     QString value(const QString &section, const QString &key) const;
+    // As CommandParameterNames.
+    QStringList parameterNames() const;
 
 private:
     struct Data;
@@ -31,6 +35,7 @@ private:
 
 // Empty when the file is valid, else "section,key" of the fault found.
 QString ValidateCommandFile(const QString &path, const QStringList &parameters);
+QString ValidateCommandFile(const CommandFileReader &file, const QStringList &parameters);
 
 // Kind of editing control of a parameter, from its "Tipo" (any case).
 enum class ParamKind { Text, Select, Check, Invalid };

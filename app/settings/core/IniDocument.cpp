@@ -97,6 +97,38 @@ QString IniDocument::value(const QString &section, const QString &key, bool *fou
     return t.mid(t.indexOf(QLatin1Char('=')) + 1);
 }
 
+IniDocument::Lookup IniDocument::lookup() const {
+    Lookup out;
+    QString name;
+    // The keys of a section whose name was seen before are not reachable.
+    QHash<QString, QString> *current = nullptr;
+    for (const Line &l : m_lines) {
+        if (IsSectionHeader(l.text, &name)) {
+            out.m_sections << name;
+            const QString folded = name.toCaseFolded();
+            current = out.m_values.contains(folded) ? nullptr : &out.m_values[folded];
+            continue;
+        }
+        if (!current) continue;
+        const QString k = KeyOf(l.text);
+        if (k.isNull()) continue;
+        const QString folded = k.toCaseFolded();
+        if (!current->contains(folded))
+            current->insert(folded, l.text.mid(l.text.indexOf(QLatin1Char('=')) + 1));
+    }
+    return out;
+}
+
+QString IniDocument::Lookup::value(const QString &section, const QString &key, bool *found) const {
+    if (found) *found = false;
+    const auto s = m_values.constFind(section.trimmed().toCaseFolded());
+    if (s == m_values.constEnd()) return QString();
+    const auto k = s->constFind(key.trimmed().toCaseFolded());
+    if (k == s->constEnd()) return QString();
+    if (found) *found = true;
+    return *k;
+}
+
 QString IniDocument::newLineEnd() const {
     int crlf = 0, lf = 0;
     for (const Line &l : m_lines) {

@@ -4,6 +4,7 @@
 // byte for byte. Section and key names match without regard to case.
 #include "TextCodec.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -22,6 +23,22 @@ public:
     bool removeKey(const QString &section, const QString &key);
     QStringList sections() const;
     QStringList keys(const QString &section) const;
+
+    // Every value of the document by section and key, for a reader that looks
+    // up many of them: the same answers as value(), each in constant time.
+    class Lookup {
+    public:
+        QString value(const QString &section, const QString &key, bool *found = nullptr) const;
+        QStringList sections() const { return m_sections; }
+
+    private:
+        friend class IniDocument;
+        // Folded section name -> folded key -> raw value (the first section
+        // of a name, and its first key of a name, as value() finds them).
+        QHash<QString, QHash<QString, QString>> m_values;
+        QStringList m_sections;
+    };
+    Lookup lookup() const;
 
     QByteArray toBytes() const;
     // Who may read the saved file: KeepAccess leaves an existing file's

@@ -62,39 +62,76 @@ QVector<Piece> ParseReplacement(const QString &replacement, int groups) {
 
 } // namespace
 
+namespace {
+
+// Appends the replacement of one match.
+class Replacer {
+public:
+    Replacer(const QString &replacement, int groups, const QString &text)
+        : m_pieces(ParseReplacement(replacement, groups)), m_text(text) {}
+    void add(const QRegularExpressionMatch &m) {
+        if (!m_reserved) {
+            m_out.reserve(m_text.size() + m_text.size() / 4);
+            m_reserved = true;
+        }
+        m_out.append(QStringView(m_text).mid(m_last, m.capturedStart(0) - m_last));
+        for (const Piece &p : m_pieces) {
+            if (p.group < 0)
+                m_out.append(p.literal);
+            else
+                m_out.append(m.capturedView(p.group));
+        }
+        m_last = m.capturedEnd(0);
+    }
+    QString result() {
+        if (!m_reserved) return m_text;
+        m_out.append(QStringView(m_text).mid(m_last));
+        return m_out;
+    }
+
+private:
+    const QVector<Piece> m_pieces;
+    const QString &m_text;
+    QString m_out;
+    qsizetype m_last = 0;
+    bool m_reserved = false;
+};
+
+} // namespace
+
 QString RegexReplaceAll(const QRegularExpression &re, const QString &replacement,
                         const QString &text) {
-    const QVector<Piece> pieces = ParseReplacement(replacement, re.captureCount());
-    QString out;
-    qsizetype last = 0;
-    bool reserved = false;
+    Replacer r(replacement, re.captureCount(), text);
     QRegularExpressionMatchIterator it = re.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        if (!reserved) {
-            out.reserve(text.size() + text.size() / 4);
-            reserved = true;
-        }
-        out.append(QStringView(text).mid(last, m.capturedStart(0) - last));
-        for (const Piece &p : pieces) {
-            if (p.group < 0)
-                out.append(p.literal);
-            else
-                out.append(m.capturedView(p.group));
-        }
-        last = m.capturedEnd(0);
-    }
-    if (!reserved) return text;
-    out.append(QStringView(text).mid(last));
-    return out;
+    while (it.hasNext())
+        r.add(it.next());
+    return r.result();
+}
+
+RegexOutcome RegexReplaceAll(const BoundedRegex &re, const QString &replacement,
+                             const QString &text, QString *result) {
+    Replacer r(replacement, re.captureCount(), text);
+    const RegexOutcome outcome = re.forEach(text, [&r](const QRegularExpressionMatch &m) {
+        r.add(m);
+        return true;
+    });
+    // All or nothing: a walk stopped part-way replaces nothing.
+    *result = outcome == RegexOutcome::TooComplex ? text : r.result();
+    return outcome;
 }
 
 QString RegexReplaceAll(const QString &pattern, const QString &replacement, const QString &text,
-                        bool *ok) {
-    const QRegularExpression re(pattern, QRegularExpression::CaseInsensitiveOption);
+                        bool *ok, bool *tooComplex) {
+    if (tooComplex) *tooComplex = false;
+    const BoundedRegex re(pattern, QRegularExpression::CaseInsensitiveOption);
     if (ok) *ok = re.isValid();
     if (!re.isValid()) return text;
-    return RegexReplaceAll(re, replacement, text);
+    QString result;
+    if (RegexReplaceAll(re, replacement, text, &result) == RegexOutcome::TooComplex) {
+        if (ok) *ok = false;
+        if (tooComplex) *tooComplex = true;
+    }
+    return result;
 }
 
 } // namespace corvel

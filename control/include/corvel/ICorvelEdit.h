@@ -85,7 +85,9 @@ public:
     virtual void IrParaLinha(int line) = 0;
     virtual bool Procurar(const QString &text, bool matchCase = false, bool wholeWord = false) = 0;
     // Returns false when nothing matches; an invalid pattern also returns
-    // false and sets UltimoErro() to the pattern's error text.
+    // false and sets UltimoErro() to the pattern's error text, and a search
+    // that stops at the regular-expression work limit returns false with
+    // UltimoErro() == corvel::RegexTooComplexText() (selection unchanged).
     virtual bool ProcurarRegExp(const QString &pattern, bool ignoreCase = true) = 0;
     virtual bool Substituir(const QString &text, const QString &replacement, bool matchCase = false,
                             bool wholeWord = false) = 0;

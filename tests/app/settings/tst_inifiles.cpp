@@ -123,6 +123,39 @@ private slots:
         QCOMPARE(ReadIniValue("S", "k", f), QString("1"));
         QCOMPARE(ListIniSections(f), QString("S,S"));
     }
+
+    // The lookup table answers every question as value() does, on files with
+    // the awkward parts of the format.
+    void lookupAgreesWithValue_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("plain") << QByteArray("[A]\nx=1\ny = 2 \n[B]\nx=3\n");
+        QTest::newRow("duplicate section: the first only")
+            << QByteArray("[A]\nx=1\n[b]\nz=9\n[a]\nx=2\ny=3\n");
+        QTest::newRow("duplicate key: the first") << QByteArray("[A]\nx=1\nX=2\n x =3\n");
+        QTest::newRow("comments, blanks, keys before any section")
+            << QByteArray("k=0\n;c\n[A]\n;x=1\n\n  x=2=3\nnoequals\n=empty\n");
+        QTest::newRow("header with spaces and text after it")
+            << QByteArray("  [ Sec One ] tail\r\nKey One=v\r\n[]\r\n=q\r\n");
+        QTest::newRow("accents and case") << QByteArray("[Seção]\nÍndice=1\n[SEÇÃO]\níNDICE=2\n");
+    }
+    void lookupAgreesWithValue() {
+        QFETCH(QByteArray, bytes);
+        const corvel::IniDocument doc = corvel::IniDocument::fromBytes(bytes);
+        const corvel::IniDocument::Lookup lookup = doc.lookup();
+        QCOMPARE(lookup.sections(), doc.sections());
+        const QStringList sections = {"A",       "a", " b ",   "B",     "Sec One",
+                                      "sec one", "",  "seção", "SEÇÃO", "none"};
+        const QStringList keys = {"x", "X",       " y ",    "z",        "k",
+                                  "",  "Key One", "índice", "noequals", "none"};
+        for (const QString &sec : sections) {
+            for (const QString &key : keys) {
+                bool f1 = false, f2 = false;
+                const QString v1 = doc.value(sec, key, &f1), v2 = lookup.value(sec, key, &f2);
+                QVERIFY2(v1 == v2 && f1 == f2,
+                         qPrintable(sec + "/" + key + ": " + v1 + " vs " + v2));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniFiles)

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -209,6 +210,40 @@ private slots:
         d.btnRegExp_Click();
         QCOMPARE(Sel(ed), qMakePair(0, 4));
         QCOMPARE(fx.beeps, 0);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // A runaway expression stops at the work limit with its own message, once,
+    // whether or not the search wraps; the selection stays and a sound
+    // expression works afterwards.
+    void runawayRegExpStopsWithAMessage() {
+        ScriptedDialogs dialogs;
+        QString text;
+        while (text.size() < 200000)
+            text += "<p>" + QString(24, 'a') + "</p>\r\n";
+        text += "b";
+        ICorvelEdit *ed = fx.editor(text, 5);
+        frmProcurar d(ed, nullptr, fx.beep());
+        QVERIFY(d.Form_Load());
+        for (bool wrap : {false, true}) {
+            if (wrap) d.chkInicio->click();
+            Type(d, "(a|aa)+b", "");
+            QElapsedTimer t;
+            t.start();
+            d.btnRegExp_Click();
+            QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+            QCOMPARE(Sel(ed), qMakePair(5, 0));
+            QCOMPARE(dialogs.messages.size(), 1);
+            const RecordedMessage m = dialogs.messages.takeLast();
+            QCOMPARE(m.title, QString("Expressão Complexa"));
+            QCOMPARE(m.text, QString("A expressão regular é muito complexa para este texto. "
+                                     "Simplifique a expressão e tente de novo."));
+            QCOMPARE(m.icon, corvel::MsgIcon::Warning);
+        }
+        QCOMPARE(ed->Texto(), text);
+        Type(d, "a+</p>", "");
+        d.btnRegExp_Click();
+        QCOMPARE(Sel(ed), qMakePair(36, 28));
         QVERIFY(dialogs.messages.isEmpty());
     }
 

@@ -334,6 +334,60 @@ private slots:
         QVERIFY2(timer.elapsed() < 2000, "nesting must cost linear time");
     }
 
+    // Font numbers as they come: in order, out of order, repeated, huge,
+    // negative, in a second table; each run shows the face its number has.
+    void fontNumbers_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("faces"); // face of each character of the text
+        QTest::newRow("in order") << QByteArray("{\\f0 A;}{\\f1 B;}") << QByteArray("\\f1 x\\f0 y")
+                                  << QStringList{"B", "A"};
+        QTest::newRow("out of order and sparse")
+            << QByteArray("{\\f7 G;}{\\f2 C;}{\\f2000000000 Z;}")
+            << QByteArray("\\f2000000000 x\\f7 y\\f2 z\\f3 w") << QStringList{"Z", "G", "C", ""};
+        QTest::newRow("repeated number: the last entry")
+            << QByteArray("{\\f1 A;}{\\f1 B;}") << QByteArray("\\f1 x") << QStringList{"B"};
+        QTest::newRow("negative number: no face")
+            << QByteArray("{\\f-3 N;}") << QByteArray("\\f-3 x") << QStringList{""};
+        QTest::newRow("second table replaces the first")
+            << QByteArray("{\\f0 A;}}{\\fonttbl{\\f1 B;}") << QByteArray("\\f0 x\\f1 y")
+            << QStringList{"", "B"};
+        QTest::newRow("same face under two numbers")
+            << QByteArray("{\\f0 Arial;}{\\f1  Arial ;}") << QByteArray("\\f0 x\\f1 y")
+            << QStringList{"Arial", "Arial"};
+    }
+    void fontNumbers() {
+        QFETCH(QByteArray, table);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, faces);
+        const Document d = ReadOk("{\\rtf1{\\fonttbl" + table + "}" + text + "}");
+        QCOMPARE(d.text.size(), faces.size());
+        for (int i = 0; i < faces.size(); ++i)
+            QCOMPARE(FormatAt(d, i).font, faces[i]);
+    }
+
+    // Huge tables read in linear time: 300,000 fonts (alternating code pages,
+    // every one used) and 300,000 colours.
+    void hugeTablesCostLinearTime() {
+        QByteArray fonts = "{\\rtf1\\ansi{\\fonttbl";
+        QByteArray text, colours = "{\\rtf1{\\colortbl;";
+        for (int i = 0; i < 300000; ++i) {
+            const QByteArray k = QByteArray::number(i);
+            fonts += "{\\f" + k + "\\fcharset" + (i % 2 ? "128" : "0") + " F" + k + ";}";
+            text += "\\f" + k + " \\'82\\'a0";
+            colours += "\\red" + QByteArray::number(i % 256) + "\\green0\\blue0;";
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const Document d = ReadOk(fonts + "}" + text + "}");
+        const Document c = ReadOk(colours + "}\\cf299999 x}");
+        QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(d.text.size(), 450000);
+        QCOMPARE(d.text.mid(0, 3), QStringLiteral("\u201a\u00a0\u3042"));
+        QCOMPARE(FormatAt(d, 449999).font, QStringLiteral("F299999"));
+        QCOMPARE(FormatAt(c, 0).color, 299998 % 256); // entry 0 is the empty "auto" one
+    }
+
     void longFaceNamesCostLinearTime() {
         // 20,000 runs in 3,000 formats, all in a face with a 200,000-character
         // name: neither reading nor writing may hash the name per run.

@@ -108,6 +108,24 @@ private slots:
         QCOMPARE(file.value("Nenhuma", "Titulo"), QString());
     }
 
+    // Thousands of parameters: every one is read, in file order, and a fault
+    // in the last is still found.
+    void manyParameters() {
+        QByteArray body = kHead;
+        for (int i = 0; i < 5000; ++i)
+            body += param("P" + QByteArray::number(i),
+                          i == 4999 ? "Tipo=radio" : "Tipo=Texto\nMaximo=9");
+        const QString path = write(body);
+        const QStringList names = CommandParameterNames(path);
+        QCOMPARE(names.size(), 5000);
+        QCOMPARE(names.first(), QString("P0"));
+        QCOMPARE(names.last(), QString("P4999"));
+        QCOMPARE(ValidateCommandFile(path, names), QString("P4999,Tipo"));
+        const CommandFileReader file(path);
+        QCOMPARE(file.parameterNames(), names);
+        QCOMPARE(file.value("p2500", "tipo"), QString("Texto"));
+    }
+
     void kinds() {
         QCOMPARE(ParamKindOf("CheckBox"), ParamKind::Check);
         QCOMPARE(ParamKindOf("SELEÇÃO"), ParamKind::Select);

@@ -18,6 +18,7 @@ private slots:
     void regexReplace_data();
     void regexReplace();
     void invalidPattern();
+    void runawayPatternReplacesNothing();
     void colourEntries();
     void halfPoints();
     void settingsRead();
@@ -89,6 +90,26 @@ void TestColouriserCore::invalidPattern() {
     bool ok = true;
     QCOMPARE(RegexReplaceAll("(", "x", "abc", &ok), QString("abc"));
     QVERIFY(!ok);
+}
+
+// A replace-all that reaches the work limit part-way makes no replacement at
+// all, and says why; the same expression over a short text still works.
+void TestColouriserCore::runawayPatternReplacesNothing() {
+    QString text;
+    while (text.size() < 300000)
+        text += "<p>" + QString(24, 'a') + "</p>\r\n";
+    text += "b";
+    bool ok = true, tooComplex = false;
+    QCOMPARE(RegexReplaceAll("(a|aa)+b|</p>", "x", text, &ok, &tooComplex), text);
+    QVERIFY(!ok);
+    QVERIFY(tooComplex);
+    QCOMPARE(RegexReplaceAll("(a|aa)+b|</p>", "[$1]", "<p>aab</p>", &ok, &tooComplex),
+             QString("<p>[a][]"));
+    QVERIFY(ok);
+    QVERIFY(!tooComplex);
+    QCOMPARE(RegexReplaceAll("(", "x", "abc", &ok, &tooComplex), QString("abc"));
+    QVERIFY(!ok);
+    QVERIFY(!tooComplex);
 }
 
 void TestColouriserCore::colourEntries() {

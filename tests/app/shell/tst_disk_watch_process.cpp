@@ -108,7 +108,7 @@ private slots:
 
         // No unsaved edits: the document follows the file by itself.
         ReplaceByRename(file, "<p>de fora 2</p>");
-        QTest::qWait(1500);
+        QTest::qWait(3000);
         x.xdotool({QStringLiteral("key"), QStringLiteral("ctrl+End"), QStringLiteral("Q")});
         QVERIFY2(
             inst.saveUntil(x, file, [](const QByteArray &b) { return b == "<p>de fora 2</p>Q"; }),

@@ -30,6 +30,10 @@ public:
     // The document's file as it is now is the one Corvel knows: after an
     // open, a save, a reload.
     void NoteOnDisk(ICorvelEdit *editor);
+    // Corvel's own save over the file failed: the file keeps its old bytes,
+    // but the attempt may have touched its times (a write in place that was
+    // refused). The same file still there is no news.
+    void NoteFailedSave(ICorvelEdit *editor);
     // Follows the documents: new files are watched, closed documents
     // forgotten.
     void Sync();
@@ -79,5 +83,7 @@ private:
 
 // The watch's NoteOnDisk for an editor of a main window that has one.
 void NoteDocumentOnDisk(ICorvelEdit *editor);
+// The watch's NoteFailedSave, likewise.
+void NoteFailedSaveOnDisk(ICorvelEdit *editor);
 
 } // namespace corvel

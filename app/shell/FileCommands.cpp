@@ -100,7 +100,10 @@ QString SaveDocumentFile(ICorvelEdit *ed, const QString &path, bool backup) {
         if (!MakeBackupCopy(path, BackupName(path, Setting("Extensao")), &error)) return error;
     }
     const QString error = ed->Gravar(path);
-    if (!error.isEmpty()) return error;
+    if (!error.isEmpty()) {
+        NoteFailedSaveOnDisk(ed);
+        return error;
+    }
     if (Setting("Linux") == QLatin1String("1")) {
         // Gravar wrote CR LF in the document's own encoding; a carriage
         // return is the byte 13 in every encoding a document is read in.
@@ -112,6 +115,7 @@ QString SaveDocumentFile(ICorvelEdit *ed, const QString &path, bool backup) {
         QString writeError;
         if (!AtomicWriteFile(path, bytes, &writeError)) {
             ed->setGravado(false);
+            NoteDocumentOnDisk(ed); // what is there is Corvel's first write
             return writeError;
         }
         ed->setArquivo(path);

@@ -38,6 +38,7 @@ FileStamp ReadFileStamp(const QString &path) {
     if (::lstat(name.constData(), &st) != 0) return s;
     s.exists = true;
     s.isLink = S_ISLNK(st.st_mode);
+    s.isFolder = S_ISDIR(st.st_mode);
     s.device = quint64(st.st_dev);
     s.inode = quint64(st.st_ino);
     if (s.isLink) {
@@ -57,7 +58,8 @@ FileStamp ReadFileStamp(const QString &path) {
 bool SameIdentity(const FileStamp &a, const FileStamp &b) {
     if (a.exists != b.exists) return false;
     if (!a.exists) return true;
-    if (a.isLink != b.isLink) return false;
+    // An inode number is used again at once for the next file or folder.
+    if (a.isLink != b.isLink || a.isFolder != b.isFolder) return false;
     if (a.isLink) return a.linkTarget == b.linkTarget;
     return a.device == b.device && a.inode == b.inode;
 }
@@ -85,7 +87,7 @@ FileStamp TrustedAfterAnswer(const FileStamp &trusted, const FileStamp &now) {
 }
 
 bool SaveNeedsConfirmation(const FileStamp &trusted, const FileStamp &seen, const FileStamp &now) {
-    if (!now.exists) return false;
+    if (!now.exists || now.isFolder) return false;
     return !SameIdentity(trusted, now) || !SameContent(seen, now);
 }
 

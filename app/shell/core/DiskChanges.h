@@ -26,6 +26,7 @@ struct FileStamp {
     // The path itself (not following a link).
     bool exists = false;
     bool isLink = false;
+    bool isFolder = false;
     QString linkTarget; // as written in the link
     quint64 device = 0;
     quint64 inode = 0;
@@ -62,7 +63,9 @@ FileStamp TrustedAfterAnswer(const FileStamp &trusted, const FileStamp &now);
 
 // A save over path must ask first: the file there is not the one Corvel read
 // or wrote last (identity), or its content changed since the user last
-// heard of it. Nothing to overwrite (no file, no link) asks nothing.
+// heard of it. Nothing to overwrite (no file, no link) asks nothing, nor
+// does a folder standing at the path (no save can replace it: it fails and
+// says so).
 bool SaveNeedsConfirmation(const FileStamp &trusted, const FileStamp &seen, const FileStamp &now);
 
 // Gathering of change notices: each notice restarts the quiet time; the

@@ -3,6 +3,7 @@
 // about, and the texts of the questions.
 #include "DiskChanges.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,6 +84,10 @@ private slots:
         QTest::newRow("removed") << false
                                  << Action([](const QString &f, auto, auto) { QFile::remove(f); })
                                  << gone << false << false << false;
+        QTest::newRow("replaced by a folder") << false << Action([](const QString &f, auto, auto) {
+            QFile::remove(f);
+            QDir().mkdir(f);
+        }) << mod << false << false << false;
         QTest::newRow("swapped for a link to another file")
             << false << Action([](const QString &f, const QString &o, auto) { Link(o, f); }) << mod
             << false << true << true;

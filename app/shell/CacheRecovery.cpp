@@ -173,7 +173,7 @@ bool DocumentCache::AskToSaveAtExit(frmMain &m) {
         // Cancel, or a box that went away unanswered, keeps the program
         // running with every document as it is.
         if (a != MsgAnswer::Yes && a != MsgAnswer::No) return false;
-        if (a == MsgAnswer::Yes) {
+        if (a == MsgAnswer::Yes && ConfirmSaveOver(m, ed, file)) {
             // A failed save is said; the copy written next keeps the text.
             const QString error = SaveDocumentFile(ed, file, /*backup=*/false);
             if (!error.isEmpty()) ShowSaveError(&m, 9701, error);

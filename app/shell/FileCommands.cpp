@@ -2,6 +2,7 @@
 
 #include "CacheRecovery.h"
 #include "Dialogs.h"
+#include "DiskWatch.h"
 #include "FileRules.h"
 #include "Folders.h"
 #include "HistoryMenus.h"
@@ -99,7 +100,10 @@ QString SaveDocumentFile(ICorvelEdit *ed, const QString &path, bool backup) {
         if (!MakeBackupCopy(path, BackupName(path, Setting("Extensao")), &error)) return error;
     }
     const QString error = ed->Gravar(path);
-    if (!error.isEmpty()) return error;
+    if (!error.isEmpty()) {
+        NoteFailedSaveOnDisk(ed);
+        return error;
+    }
     if (Setting("Linux") == QLatin1String("1")) {
         // Gravar wrote CR LF in the document's own encoding; a carriage
         // return is the byte 13 in every encoding a document is read in.
@@ -111,11 +115,14 @@ QString SaveDocumentFile(ICorvelEdit *ed, const QString &path, bool backup) {
         QString writeError;
         if (!AtomicWriteFile(path, bytes, &writeError)) {
             ed->setGravado(false);
+            NoteDocumentOnDisk(ed); // what is there is Corvel's first write
             return writeError;
         }
         ed->setArquivo(path);
         ed->setGravado(true);
     }
+    // The file now there is Corvel's own: its change notice is no news.
+    NoteDocumentOnDisk(ed);
     return QString();
 }
 
@@ -129,6 +136,11 @@ void ShowSaveError(QWidget *parent, int number, const QString &description) {
                                  "utilizado por outro aplicativo ou se ele possui atributos."),
                   number, description),
         QStringLiteral("Erro de Gravação"), MsgIcon::Critical);
+}
+
+bool ConfirmSaveOver(frmMain &m, ICorvelEdit *ed, const QString &path) {
+    DiskWatch *watch = DiskWatch::Of(&m);
+    return !watch || watch->ConfirmSave(ed, path);
 }
 
 // Linux file names are case-sensitive: two names that differ only in case are
@@ -198,6 +210,7 @@ void OpenChosenFile(frmMain &m, const QString &path, OpenFrom from, int filterIn
         return;
     }
     WriteCacheEntry(m.DocumentKey(ed), file, QString(), QString());
+    NoteDocumentOnDisk(ed);
     m.SetTabCaption(ed, QFileInfo(file).fileName());
     m.RefreshCaption();
     m.RefreshSaveState();
@@ -230,6 +243,7 @@ bool SaveCommand(frmMain &m) {
     if (!ed) return false;
     const QString file = ed->Arquivo();
     if (file.isEmpty()) return SaveAsCommand(m);
+    if (!ConfirmSaveOver(m, ed, file)) return false;
     const QString error = SaveDocumentFile(ed, file, /*backup=*/true);
     if (!error.isEmpty()) {
         ShowSaveError(&m, 9701, error);

@@ -18,6 +18,10 @@ namespace corvel {
 // failure leaves the previous file intact. Returns "" or the error text.
 QString SaveDocumentFile(ICorvelEdit *editor, const QString &path, bool backup);
 
+// Before a save over path: false when the file there was changed or
+// replaced by another program and the user chose not to overwrite it.
+bool ConfirmSaveOver(frmMain &m, ICorvelEdit *editor, const QString &path);
+
 // The "Erro de Gravação" message (number 9701 save, 9702 save as).
 void ShowSaveError(QWidget *parent, int number, const QString &description);
 

@@ -1,8 +1,10 @@
 // Attaches the file commands, the history and base-folder menus and the
 // document-cache steps to the main window.
 #include "CacheRecovery.h"
+#include "DiskWatch.h"
 #include "FileCommands.h"
 #include "HistoryMenus.h"
+#include "IdleWrite.h"
 #include "Settings.h"
 #include "frmMain.h"
 
@@ -49,7 +51,20 @@ void RegisterFileCommands(frmMain &m) {
             QLatin1String("1"))
             mnuHistoricoRemObsoletos_Click(*w);
     });
-    Chain(h.restoreDocuments, [w, cache] { cache->Restore(*w); });
+    auto *idle = new IdleWrite(m);
+    auto *watch = new DiskWatch(m);
+    {
+        std::function<void(ICorvelEdit *)> before = h.documentCreated;
+        h.documentCreated = [before, idle](ICorvelEdit *ed) {
+            if (before) before(ed);
+            idle->Attach(ed);
+        };
+    }
+    Chain(h.restoreDocuments, [w, cache, watch, idle] {
+        cache->Restore(*w);
+        idle->Forget();
+        watch->Sync();
+    });
     Chain(h.orphanCopies, [w, cache] { cache->OfferOrphanCopies(*w); });
     Chain(h.autoSaveTick, [w, cache] { cache->AutoSaveTick(*w); });
     {

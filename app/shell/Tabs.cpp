@@ -108,6 +108,7 @@ ICorvelEdit *frmMain::CreateDocument() {
         Tabs_Click(); // the first tab is selected by adding it
     else
         d->tabs->setCurrentIndex(index);
+    if (d->hooks.documentCreated) d->hooks.documentCreated(ed);
     return ed;
 }
 

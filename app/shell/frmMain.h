@@ -134,6 +134,8 @@ public:
         std::function<void()> afterLoad;        // menu set-up owned elsewhere
         std::function<void()> closeBrowser;     // shutdown step 2
         std::function<void()> unloadTray;       // shutdown step 4
+        // The end of CreateDocument: the new document's editor.
+        std::function<void(ICorvelEdit *)> documentCreated;
     };
     Hooks &hooks();
 

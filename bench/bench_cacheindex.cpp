@@ -1,6 +1,7 @@
 // Reading the document-cache index: indexes of 2,000, 30,000 and 100,000
 // entries are written, read back (median of 5 reads), and read by the start's
 // restore (entries whose copies are gone, so only the index is worked on).
+#include "BenchInstallation.h"
 #include "CacheIndex.h"
 #include "CacheRecovery.h"
 #include "ControlHost.h"
@@ -27,15 +28,11 @@ qint64 Median(QVector<qint64> v) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    corvel::SetControlLibraryPath(QCoreApplication::applicationDirPath() +
-                                  QStringLiteral("/libCorvelControl.so"));
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("prog/Docs")));
-    corvel::SetProgramFolderOverride(dir.filePath(QStringLiteral("prog")));
-    corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("Corvel.ini")));
-    ApplyDefaultSettings(true);
+    bench::UseBuiltControl();
+    bench::Installation install;
+    QTemporaryDir &dir = install.dir;
     WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("NaoNovoDoc"), QStringLiteral("1"));
 
     for (const int n : {2000, 30000, 100000}) {

@@ -3,6 +3,7 @@
 // character document that the user just typed into, and the reload of the
 // same document after another program changed its file (undoable, as the
 // disk watch does it). Prints the median and the worst of several runs.
+#include "BenchInstallation.h"
 #include "ControlHost.h"
 #include "DiskWatch.h"
 #include "FileCommands.h"
@@ -30,15 +31,11 @@ void Report(const char *what, QVector<double> ms) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    corvel::SetControlLibraryPath(QCoreApplication::applicationDirPath() +
-                                  QStringLiteral("/libCorvelControl.so"));
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("prog/Docs")));
-    corvel::SetProgramFolderOverride(dir.filePath(QStringLiteral("prog")));
-    corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("Corvel.ini")));
-    ApplyDefaultSettings(true);
+    bench::UseBuiltControl();
+    bench::Installation install;
+    QTemporaryDir &dir = install.dir;
     WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoColor"), QStringLiteral("0"));
     WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"), QStringLiteral("1"));
 

@@ -1,6 +1,7 @@
 // Start-up restore of the document cache: 20 documents of about 100 KB each
 // (copies of the 100k corpus page, each with its file on disk) come back from
 // their temporary copies. Prints the median of several starts.
+#include "BenchInstallation.h"
 #include "CacheRecovery.h"
 #include "ControlHost.h"
 #include "FileCommands.h"
@@ -17,15 +18,11 @@
 #include <cstdio>
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    corvel::SetControlLibraryPath(QCoreApplication::applicationDirPath() +
-                                  QStringLiteral("/libCorvelControl.so"));
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("prog/Docs")));
-    corvel::SetProgramFolderOverride(dir.filePath(QStringLiteral("prog")));
-    corvel::SetSettingsFileOverride(dir.filePath(QStringLiteral("Corvel.ini")));
-    ApplyDefaultSettings(true);
+    bench::UseBuiltControl();
+    bench::Installation install;
+    QTemporaryDir &dir = install.dir;
     WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoColor"), QStringLiteral("0"));
 
     QFile corpus(QStringLiteral(CORVEL_CORPUS_DIR "/real_100k.crlf.html"));

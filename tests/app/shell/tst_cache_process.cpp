@@ -112,6 +112,11 @@ class TestCacheProcess : public QObject {
     bool start(Installation &p, Home &home, const QStringList &args, bool asNobody) {
         p.setEnvironment(QStringLiteral("HOME"), home.dir.path());
         p.setEnvironment(QStringLiteral("CORVEL_AUTOSAVE_MS"), QStringLiteral("300"));
+        // Only the tick writes the cache here: an idle write two seconds
+        // after the typing would fail on its own once a case breaks the
+        // cache folder, and its message could take the focus before the
+        // key that case sends next.
+        p.setEnvironment(QStringLiteral("CORVEL_IDLE_WRITE_MS"), QStringLiteral("3600000"));
         if (asNobody)
             p.setWrapper({QStandardPaths::findExecutable(QStringLiteral("setpriv")),
                           QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),

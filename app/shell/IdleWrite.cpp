@@ -39,8 +39,12 @@ void IdleWrite::Forget() {
 }
 
 void IdleWrite::changed(QWidget *editorWidget) {
+    if (m_changed.isEmpty()) m_pendingSince.start();
     m_changed.insert(editorWidget);
-    m_timer.start();
+    // Typing without a pause still reaches the cache: a write that has
+    // waited long enough is no longer put off by the next key.
+    if (!m_timer.isActive() || IdleWritePostponed(m_pendingSince.elapsed(), m_timer.interval()))
+        m_timer.start();
 }
 
 int IdleWrite::WriteNow() {
@@ -79,6 +83,7 @@ int IdleWrite::WriteNow() {
         ++written;
     }
     m_changed = retry;
+    if (!retry.isEmpty()) m_pendingSince.start();
     if (!failure.isEmpty())
         ReportCacheWriteFailure(m_main, failure);
     else if (written > 0)

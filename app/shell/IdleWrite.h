@@ -2,10 +2,12 @@
 // The idle write of the document cache: while auto-save is on, a document
 // that changed has its temporary copy and index entry written once typing
 // has paused for kIdleWriteDelayMs (one single-shot timer, "tmrIdleWrite",
-// restarted by every change), so a crash loses seconds of work, not
-// minutes. It writes only the private cache, never the user's file, and
+// restarted by every change, though never past kIdleWriteMaxWaitDelays
+// delays after the first unwritten change), so a crash loses seconds of
+// work, not minutes. It writes only the private cache, never the user's file, and
 // leaves the auto-save ticks (their "Auto Gravação" and the documents'
 // Alterado flag) as they are.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -36,6 +38,7 @@ private:
     frmMain &m_main;
     QTimer m_timer;
     QSet<QWidget *> m_changed;
+    QElapsedTimer m_pendingSince; // the first change not yet written
 };
 
 } // namespace corvel

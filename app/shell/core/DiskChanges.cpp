@@ -30,6 +30,10 @@ bool IdleWriteEnabled(const QString &autoSaveSetting) {
     return SettingNumber(autoSaveSetting) > 0;
 }
 
+bool IdleWritePostponed(qint64 pendingMs, int delayMs) {
+    return pendingMs + delayMs <= qint64(kIdleWriteMaxWaitDelays) * delayMs;
+}
+
 FileStamp ReadFileStamp(const QString &path) {
     FileStamp s;
     if (path.isEmpty()) return s;

@@ -13,6 +13,9 @@ namespace corvel {
 // after typing pauses (while auto-save is on), so a crash loses at most a few
 // seconds of work.
 constexpr int kIdleWriteDelayMs = 2000;
+// Typing that never pauses that long is written all the same once its
+// oldest unwritten change is this many delays old (10 s by default).
+constexpr int kIdleWriteMaxWaitDelays = 5;
 // Change notices of the file system come in bursts (a write, a rename, the
 // attributes): they are gathered until they have been quiet this long.
 constexpr int kChangeSettleMs = 300;
@@ -20,6 +23,10 @@ constexpr int kChangeSettleMs = 300;
 // True when the idle write runs: the auto-save period in minutes (setting
 // "AutoSave") is above zero, as the auto-save ticks need it.
 bool IdleWriteEnabled(const QString &autoSaveSetting);
+// Whether one more change may postpone the idle write by delayMs, the
+// changes still unwritten having waited pendingMs: not past
+// kIdleWriteMaxWaitDelays delays from the first of them.
+bool IdleWritePostponed(qint64 pendingMs, int delayMs);
 
 // What a path is on disk at one moment.
 struct FileStamp {

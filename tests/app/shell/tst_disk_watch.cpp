@@ -5,6 +5,7 @@
 #include "FilesFixture.h"
 #include "IdleWrite.h"
 #include "TextCodec.h"
+#include "TimeLimits.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -331,6 +332,35 @@ private slots:
         QCOMPARE(s.m->StatusPanelText(8) == QStringLiteral("Auto Gravação"), written);
         // Nothing changed since: the next idle write writes nothing.
         QCOMPARE(idle->WriteNow(), 0);
+    }
+
+    // Typing that never pauses for the idle delay is written all the same,
+    // within five delays of its first key.
+    void idleWriteOfTypingWithoutPauses() {
+        Session s(1);
+        WriteSetting(QStringLiteral("Configuracao"), QStringLiteral("AutoSave"), QStringLiteral("1"));
+        ICorvelEdit *ed = s.docs[0];
+        auto *idle = s.m->findChild<corvel::IdleWrite *>();
+        QVERIFY(idle);
+        idle->timer()->setInterval(200);
+        ed->setSelInicio(ed->Tamanho());
+        const auto copied = [&] {
+            for (const corvel::CacheEntry &e : corvel::ReadCacheIndex())
+                if (e.nnn == s.m->DocumentKey(ed) && !e.copy.isEmpty())
+                    return ReadBytes(s.home.docs() + e.copy);
+            return QByteArray();
+        };
+        QElapsedTimer typing;
+        typing.start();
+        qint64 firstCopyAt = -1;
+        while (typing.elapsed() < test_time::Limit(2500) && firstCopyAt < 0) {
+            ed->setSelTexto(QStringLiteral("k")); // a key every 50 ms, a quarter of the delay
+            QTest::qWait(50);
+            if (copied().contains("k")) firstCopyAt = typing.elapsed();
+        }
+        QVERIFY2(firstCopyAt >= 0, "typing without pauses never reached the cache");
+        QVERIFY2(firstCopyAt >= 200, "written before the first delay was over");
+        QVERIFY(firstCopyAt <= test_time::Limit(1600));
     }
 };
 

@@ -174,6 +174,26 @@ private slots:
         QVERIFY(kIdleWriteDelayMs >= 1000 && kIdleWriteDelayMs <= 3000);
     }
 
+    // A change postpones the idle write by one delay, but never past five
+    // delays from the first change still unwritten.
+    void idleWritePostponed_data() {
+        QTest::addColumn<qint64>("pending");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<bool>("postponed");
+        QTest::newRow("first change") << qint64(0) << kIdleWriteDelayMs << true;
+        QTest::newRow("due exactly at the limit") << qint64(8000) << 2000 << true;
+        QTest::newRow("would pass the limit") << qint64(8001) << 2000 << false;
+        QTest::newRow("long past the limit") << qint64(600000) << 2000 << false;
+        QTest::newRow("short delay, at its limit") << qint64(800) << 200 << true;
+        QTest::newRow("short delay, past its limit") << qint64(801) << 200 << false;
+    }
+    void idleWritePostponed() {
+        QFETCH(qint64, pending);
+        QFETCH(int, delay);
+        QFETCH(bool, postponed);
+        QCOMPARE(IdleWritePostponed(pending, delay), postponed);
+    }
+
     // Each row: notices at the given times, then the state at "at".
     void gathering_data() {
         QTest::addColumn<QList<qint64>>("notices");

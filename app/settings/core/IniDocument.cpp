@@ -170,10 +170,14 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 bool IniDocument::removeKey(const QString &section, const QString &key) {
     const int s = findSection(section);
     if (s < 0) return false;
-    const int k = findKey(s, key);
-    if (k < 0) return false;
-    m_lines.remove(k);
-    return true;
+    // Every line of the key goes: a second one left behind would become
+    // the key's value, bringing back what was removed.
+    bool removed = false;
+    for (int k = findKey(s, key); k >= 0; k = findKey(s, key)) {
+        m_lines.remove(k);
+        removed = true;
+    }
+    return removed;
 }
 
 QStringList IniDocument::sections() const {

@@ -20,6 +20,7 @@ public:
     // The raw text after "key=", untrimmed; found says whether the key exists.
     QString value(const QString &section, const QString &key, bool *found = nullptr) const;
     void setValue(const QString &section, const QString &key, const QString &value);
+    // Removes every line of the key in the section; false when there was none.
     bool removeKey(const QString &section, const QString &key);
     QStringList sections() const;
     QStringList keys(const QString &section) const;

@@ -75,6 +75,32 @@ private slots:
         QCOMPARE(ReadAll(m_file), after);
     }
 
+    // A key written twice in the file reads as its first line; saving the
+    // project back keeps what was read, and an emptied class list does not
+    // bring back the second line's classes.
+    void duplicateKeysSaveWhatWasRead_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QStringList>("classes");
+        QTest::newRow("first classes empty")
+            << QByteArray("[Projeto]\nNome=P\nClasses=\nClasses=a,b\n") << QStringList();
+        QTest::newRow("both hold classes")
+            << QByteArray("[Projeto]\nClasses=x\nNome=P\nClasses=a,b\n") << QStringList{"x"};
+    }
+    void duplicateKeysSaveWhatWasRead() {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, classes);
+        QVERIFY(WriteAll(m_file, before));
+        const Project read = ReadProject(m_file);
+        QCOMPARE(read.classes, classes);
+        QVERIFY(WriteProject(m_file, read, ProjectWrite::Update));
+        QCOMPARE(ReadProject(m_file).classes, classes);
+        Project emptied = read;
+        emptied.classes.clear();
+        QVERIFY(WriteProject(m_file, emptied, ProjectWrite::Update));
+        QCOMPARE(ReadProject(m_file).classes, QStringList());
+        QVERIFY(!ReadAll(m_file).contains("Classes"));
+    }
+
     void writtenValuesReadBack() {
         // Line breaks would start new keys: they become blanks.
         QVERIFY(WriteProject(m_file,

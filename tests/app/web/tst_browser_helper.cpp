@@ -4,6 +4,7 @@
 #include "BrowserProtocol.h"
 #include "RealCorvel.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QtTest>
 
@@ -31,10 +32,33 @@ public:
         m_process.start(Helper(), {});
         QObject::connect(&m_process, &QProcess::readyReadStandardOutput, &m_process,
                          [this] { m_events += m_reader.feed(m_process.readAllStandardOutput()); });
-        return m_process.waitForStarted() && waitFor(QStringLiteral("Pronto"), 90000);
+        QObject::connect(&m_process, &QProcess::readyReadStandardError, &m_process, [this] {
+            m_errors += m_process.readAllStandardError();
+            if (m_errors.size() > 8192) m_errors = m_errors.right(8192);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const bool ok = m_process.waitForStarted() && waitFor(QStringLiteral("Pronto"), 90000);
+        m_startMs = clock.elapsed();
+        return ok;
     }
+    // What to print when a start failed: how long it waited, how the program
+    // stands, what it said on either channel.
+    QString why() const {
+        QStringList names;
+        for (const Message &m : m_events)
+            names << m.name;
+        return QStringLiteral("after %1 ms; %2, exit code %3; events [%4]; error output:\n%5")
+            .arg(m_startMs)
+            .arg(running() ? QStringLiteral("still running") : QStringLiteral("ended"))
+            .arg(m_process.exitCode())
+            .arg(names.join(QLatin1Char(' ')), QString::fromLocal8Bit(m_errors));
+    }
+    // Ended as Corvel ends it: its input closes; killed only if it stays.
     ~Browser() {
-        if (m_process.state() != QProcess::NotRunning) {
+        if (m_process.state() == QProcess::NotRunning) return;
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(15000)) {
             m_process.kill();
             m_process.waitForFinished();
         }
@@ -63,6 +87,8 @@ private:
     QProcess m_process;
     corvel::browser::MessageReader m_reader;
     QList<Message> m_events;
+    QByteArray m_errors;
+    qint64 m_startMs = 0;
 };
 
 } // namespace
@@ -91,7 +117,7 @@ private slots:
 
     void showsReloadsAndCloses() {
         Browser b;
-        QVERIFY2(b.start(x.display()), qPrintable(b.process().readAllStandardError()));
+        QVERIFY2(b.start(x.display()), qPrintable(b.why()));
         const QString first = page(QStringLiteral("um dois \"três\" $x.html"), "<p>um</p>");
         const QString second = page(QStringLiteral("segunda.html"), "<p>dois</p>");
         // Both at once: the second arrives while the first still loads.
@@ -142,7 +168,7 @@ private slots:
             return p.readAllStandardOutput();
         };
         Browser b;
-        QVERIFY(b.start(x.display()));
+        QVERIFY2(b.start(x.display()), qPrintable(b.why()));
         QByteArray lines;
         for (int i = 0; i < 400; ++i)
             lines += "<p>Linha " + QByteArray::number(i) + "</p>";
@@ -170,7 +196,7 @@ private slots:
     // Corvel's end closes: the window goes, and says so.
     void endsWithCorvel() {
         Browser b;
-        QVERIFY(b.start(x.display()));
+        QVERIFY2(b.start(x.display()), qPrintable(b.why()));
         b.send(corvel::browser::Encode(QStringLiteral("URLBar"), {QStringLiteral("1")}) +
                corvel::browser::Encode(QStringLiteral("URL"), {QStringLiteral("about:blank")}));
         QVERIFY(b.waitFor(QStringLiteral("DocumentComplete")));
